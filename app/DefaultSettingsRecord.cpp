@@ -1,0 +1,126 @@
+// Layout of the settings record and its reading, writing and applicability test.
+#include "app/DefaultSettingsRecord.h"
+
+#include "app/SpeciesList.h"
+
+#include <cmath>
+
+namespace app
+{
+
+namespace
+{
+
+// The one field list of the record, in file order. Io reads a Record into the values, writes the
+// values into a Record, or only notes where each field lies.
+template <class Io, class Settings> void walkDefaultSettingsRecord(Io& io, Settings& s)
+{
+    io.i16(0, s.Marker);
+    io.text(2, 110, s.DefHead1);
+    io.text(112, 110, s.DefHead2);
+    io.text(222, 8, s.DefInitials);
+    io.i16(230, s.defINGRADE);
+    io.i16(232, s.DefCombo);
+    io.i16(234, s.Def600);
+    io.text(236, 30, s.FontCombo);
+    for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
+        io.f32(266 + 4 * i, s.Livedefault[i]);
+    }
+    for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
+        io.f32(286 + 4 * i, s.TotalLoadDefault[i]);
+    }
+    io.i16(306, s.Def50ksi);
+    io.i16(308, s.Reserved);
+    io.i16(310, s.NDS2005);
+    io.i16(312, s.NDS2012);
+    io.i16(314, s.NDS2015);
+    io.i16(316, s.NDS2018);
+    io.i16(318, s.CenterFormCheckbox);
+    io.i16(320, s.DefaultPrinterCheckbox);
+}
+
+struct Reader
+{
+    const platform::Record& record;
+    void i16(std::size_t offset, std::int16_t& value) { value = record.i16(offset); }
+    void f32(std::size_t offset, float& value) { value = record.f32(offset); }
+    void text(std::size_t offset, std::size_t width, std::string& value)
+    {
+        value = record.text(offset, width);
+    }
+};
+
+struct Writer
+{
+    platform::Record& record;
+    void i16(std::size_t offset, std::int16_t value) { record.setI16(offset, value); }
+    void f32(std::size_t offset, float value) { record.setF32(offset, value); }
+    void text(std::size_t offset, std::size_t width, const std::string& value)
+    {
+        record.setText(offset, width, value);
+    }
+};
+
+struct LayoutNotes
+{
+    std::vector<RecordField> fields;
+    void i16(std::size_t offset, std::int16_t) { fields.push_back({offset, FieldKind::Int16, 2}); }
+    void f32(std::size_t offset, float) { fields.push_back({offset, FieldKind::Single, 4}); }
+    void text(std::size_t offset, std::size_t width, const std::string&)
+    {
+        fields.push_back({offset, FieldKind::Text, width});
+    }
+};
+
+bool isCheckBoxValue(std::int16_t value)
+{
+    return value >= 0 && value <= 2;
+}
+
+} // namespace
+
+DefaultSettingsRecord readDefaultSettings(const platform::Record& record)
+{
+    DefaultSettingsRecord settings;
+    Reader reader{record};
+    walkDefaultSettingsRecord(reader, settings);
+    return settings;
+}
+
+platform::Record writeDefaultSettings(const DefaultSettingsRecord& settings)
+{
+    platform::Record record(DefaultSettingsRecordLength);
+    Writer writer{record};
+    walkDefaultSettingsRecord(writer, settings);
+    return record;
+}
+
+std::vector<RecordField> defaultSettingsLayout()
+{
+    LayoutNotes notes;
+    const DefaultSettingsRecord settings;
+    walkDefaultSettingsRecord(notes, settings);
+    return notes.fields;
+}
+
+bool isApplicableSettings(const DefaultSettingsRecord& settings, std::uint64_t fileLength)
+{
+    if (settings.Marker != DefaultSettingsMarker || fileLength < DefaultSettingsRecordLength) {
+        return false;
+    }
+    if (settings.DefCombo < 0 || settings.DefCombo >= SpeciesCount) {
+        return false;
+    }
+    // The settings form's two check boxes take 0, 1 or 2 (greyed); anything else cannot be shown.
+    if (!isCheckBoxValue(settings.CenterFormCheckbox) || !isCheckBoxValue(settings.DefaultPrinterCheckbox)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
+        if (!std::isfinite(settings.Livedefault[i]) || !std::isfinite(settings.TotalLoadDefault[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,55 @@
+// Number and text primitives: digit patterns, plain number text, leading-number parsing, the strict
+// numeric test, whole-text conversions and checked arithmetic. All pure; failures raise run-time errors.
+#pragma once
+
+#include "platform/core/Clock.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform::num
+{
+
+// Digit patterns such as "#,##0.00", "0.#0", "##.0#". A Double is first written with 15 significant
+// digits, a Single with 7, then rounded half away from zero at the pattern's last place.
+std::string format(double value, std::string_view pattern);
+std::string format(float value, std::string_view pattern);
+std::string format(int value, std::string_view pattern);
+// A text that passes isNumberText is formatted as its Double value; any other text comes back unchanged.
+std::string formatText(std::string_view text, std::string_view pattern);
+
+// Date patterns "m/dd/yy" and "m/d/yy"; never locale-dependent.
+std::string formatDate(const DateTime& date, std::string_view pattern);
+// Elapsed time as "hh:mm" (hours wrap at 24).
+std::string formatElapsed(int seconds);
+
+// Plain number text: no leading blank, no separators, no trailing zeros; 15 significant digits for a
+// Double, 7 for a Single; exponent notation outside the fixed range ("1E-05", "1.234568E+07").
+std::string numberText(double value);
+std::string numberText(float value);
+std::string numberText(int value);
+
+// The longest number at the start of the text; no number reads 0. A value beyond the Double range is error 6.
+double leadingNumber(std::string_view text);
+
+// The whole text (trimmed of spaces and tabs) is one finite number; commas only as thousands separators.
+bool isNumberText(std::string_view text);
+
+// Whole-text conversions: error 13 for anything isNumberText refuses (the empty text included),
+// error 6 when the value does not fit.
+double toDouble(std::string_view text);
+float toSingle(std::string_view text);
+std::int16_t toInt16(std::string_view text);
+
+// Nearest whole number, halves to the even neighbour; error 6 outside -32768..32767.
+std::int16_t toInt16(double value);
+// Store into a Single: error 6 beyond the float range or for NaN.
+float toSingle(double value);
+
+double div(double a, double b);        // b == 0: error 11; 0/0: error 6
+double finite(double x);               // infinite or NaN: error 6
+double sqrtChecked(double x);          // x < 0: error 5
+double powChecked(double a, double b); // invalid: error 5; overflow: error 6
+
+} // namespace platform::num

@@ -1,0 +1,126 @@
+// Conversions between the form model's units and Qt's.
+#include "platform/qt/QtConvert.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPalette>
+
+#include <cmath>
+
+namespace platform::qt
+{
+
+int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string toUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+QString withLineBreaks(std::string_view utf8)
+{
+    QString text = toQString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+bool isSystemColour(std::uint32_t colour)
+{
+    return (colour & 0x80000000U) != 0;
+}
+
+QColor toQColor(std::uint32_t colour)
+{
+    if (!isSystemColour(colour)) {
+        return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                      static_cast<int>((colour >> 16) & 0xFF));
+    }
+    const QPalette palette = QApplication::palette();
+    switch (colour & 0xFF) {
+    case 0x05: return palette.color(QPalette::Base);             // window background
+    case 0x06: return palette.color(QPalette::Shadow);           // window frame
+    case 0x07: return palette.color(QPalette::WindowText);       // menu text
+    case 0x08: return palette.color(QPalette::Text);             // window text
+    case 0x0D: return palette.color(QPalette::Highlight);        // highlight
+    case 0x0E: return palette.color(QPalette::HighlightedText);  // highlight text
+    case 0x10: return palette.color(QPalette::Mid);              // button shadow
+    case 0x11: return palette.color(QPalette::Disabled, QPalette::Text);
+    case 0x12: return palette.color(QPalette::ButtonText);  // button text
+    case 0x14: return palette.color(QPalette::Light);       // 3-D highlight
+    case 0x15: return palette.color(QPalette::Dark);        // 3-D dark shadow
+    case 0x17: return palette.color(QPalette::ToolTipText);
+    case 0x18: return palette.color(QPalette::ToolTipBase);
+    default: return palette.color(QPalette::Button);  // button face and the rest
+    }
+}
+
+QFont screenFont(const FontSpec& font)
+{
+    QFont result(toQString(font.name));
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 4.0 / 3.0))));
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+QFont printerFont(const FontSpec& font)
+{
+    QFont result(toQString(font.name));
+    result.setPointSizeF(font.size > 0 ? font.size : 1.0);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+QPixmap builtInPicture(std::string_view id)
+{
+    if (id.empty()) {
+        return {};
+    }
+    const QString path = QStringLiteral(":/pictures/") + toQString(id);
+    return QFile::exists(path) ? QPixmap(path) : QPixmap();
+}
+
+int toModelPosition(const QString& text, int position)
+{
+    position = std::clamp(position, 0, static_cast<int>(text.size()));
+    int chars = 0;
+    for (int i = 0; i < position; ++i) {
+        if (!(text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())) {
+            ++chars;
+        }
+    }
+    return chars;
+}
+
+int toQtPosition(const QString& text, int position)
+{
+    int chars = 0;
+    int i = 0;
+    while (i < text.size() && chars < position) {
+        i += (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        ++chars;
+    }
+    return i;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,139 @@
+// When a form's Activate runs: inside Show, deferred after the handler when a hide or a focus move
+// makes it active, never re-entered, and not at all when the form was already active.
+#include "FormFixtures.h"
+#include "platform/headless/Driver.h"
+
+#include <gtest/gtest.h>
+
+using platform::test::Driver;
+
+namespace
+{
+
+struct Activation : testing::Test
+{
+    Driver driver;
+    fixtures::Log log;
+    fixtures::LoggingForm a{driver.runtime(), "A", log};
+    fixtures::LoggingForm b{driver.runtime(), "B", log};
+
+    // One top-level dispatch, as a user event would be; "end" marks where the handler returned.
+    void handler(const std::function<void()>& body)
+    {
+        driver.runtime().dispatch([&] {
+            body();
+            log.push_back("end");
+        });
+    }
+    void start()
+    {
+        handler([&] { a.show(); });
+        log.clear();
+    }
+};
+
+TEST_F(Activation, ShowLoadsThenActivatesInsideTheCallAndFocusFollows)
+{
+    handler([&] {
+        a.show();
+        log.push_back("after show");
+    });
+    EXPECT_EQ(log, (fixtures::Log{"A.Load", "A.Activate", "A.Box.GotFocus", "after show", "end"}));
+    EXPECT_EQ(driver.activeForm(), &a);
+}
+
+TEST_F(Activation, ShowingTheActiveFormAgainRunsNoActivate)
+{
+    start();
+    handler([&] { a.show(); });
+    EXPECT_EQ(log, (fixtures::Log{"end"}));
+}
+
+TEST_F(Activation, HidingTheActiveFormOwesTheActivateOfThePreviousOneUntilTheHandlerEnds)
+{
+    start();
+    handler([&] { b.show(); });
+    log.clear();
+    handler([&] {
+        b.hide();
+        log.push_back("after hide");
+    });
+    EXPECT_EQ(log, (fixtures::Log{"B.Box.LostFocus", "A.Box.GotFocus", "after hide", "end", "A.Activate"}));
+    EXPECT_EQ(driver.activeForm(), &a);
+}
+
+TEST_F(Activation, TheOwedActivateIsSkippedWhenTheFormWasActiveAtTheStartOfTheHandler)
+{
+    start();
+    handler([&] {
+        b.show(); // B's Activate runs inside the show
+        b.hide(); // A is active again, but it was active when the handler began
+    });
+    EXPECT_EQ(a.activations, 1);
+    EXPECT_EQ(b.activations, 1);
+}
+
+TEST_F(Activation, AnActivateIsNeverReEntered)
+{
+    start();
+    a.onActivateHook = [&] { b.show(); };
+    b.onActivateHook = [&] { a.show(); }; // A's Activate is still running: dropped
+    handler([&] { b.show(); });
+    handler([&] { a.hide(); }); // no other form visible... B is: B becomes active, owed
+    EXPECT_LE(a.activations, 2);
+    EXPECT_FALSE(driver.ended());
+}
+
+TEST_F(Activation, ADormantFormShownAgainFindsItselfStillActive)
+{
+    start();
+    handler([&] { a.hide(); });
+    EXPECT_EQ(driver.activeForm(), &a);
+    handler([&] { a.show(); });
+    EXPECT_EQ(a.activations, 1);
+}
+
+TEST_F(Activation, UnloadingTheLastVisibleFormLeavesNoActiveForm)
+{
+    start();
+    handler([&] { a.unload(); });
+    EXPECT_EQ(driver.activeForm(), nullptr);
+    handler([&] { a.show(); }); // loads anew and activates
+    EXPECT_EQ(a.loads, 2);
+    EXPECT_EQ(a.activations, 2);
+}
+
+TEST_F(Activation, UserSwitchingActivatesUnlessTheFormIsAlreadyActive)
+{
+    start();
+    handler([&] { b.show(); });
+    driver.switchTo(a);
+    driver.switchTo(a);
+    EXPECT_EQ(a.activations, 2);
+    EXPECT_EQ(driver.activeForm(), &a);
+}
+
+TEST_F(Activation, MessageBoxesChangeNothing)
+{
+    start();
+    handler([&] { driver.runtime().msgBox("note"); });
+    EXPECT_EQ(log, (fixtures::Log{"end"}));
+    EXPECT_EQ(driver.activeForm(), &a);
+}
+
+TEST_F(Activation, FocusIntoAnotherVisibleFormMakesItActiveWithItsActivateDeferred)
+{
+    start();
+    handler([&] { b.show(); });
+    handler([&] { a.show(); });
+    log.clear();
+    handler([&] {
+        b.Other.setFocus();
+        log.push_back("after focus");
+    });
+    EXPECT_EQ(log,
+              (fixtures::Log{"A.Box.LostFocus", "B.Other.GotFocus", "after focus", "end", "B.Activate"}));
+    EXPECT_EQ(driver.activeForm(), &b);
+}
+
+} // namespace
