@@ -2,6 +2,8 @@
 // calculation reads its boxes, options and lists directly.
 #pragma once
 
+#include "app/EnteredLoads.h"
+#include "app/RemovedLiveLoad.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
@@ -18,6 +20,10 @@ class Form1 final : public platform::Form
 {
   public:
     explicit Form1(Program& program);
+
+    // Keeps the load boxes' texts as entered; "OK Calculate" calls it right before it adjusts the boxes
+    // in place, and the next activation puts the texts back (Form1.cpp).
+    void KeepEnteredLoads();
 
     // --- Header frame: project line, span, load types, species, unbraced lengths, options ---
     platform::Frame Frame3D1{*this, "Frame3D1"};
@@ -238,13 +244,16 @@ class Form1 final : public platform::Form
     platform::MenuItem MnuexitBC{*this, "MnuexitBC"};
 
   private:
-    // Form-level variables: the live loads the unbalance buttons took out of the load boxes. They
-    // outlive a restore and a change of load case; an unload starts them again at 0.
+    // Form-level variables: the live loads the unbalance buttons took out of the load boxes, kept as
+    // texts so that a restore gives back exactly what was entered. They outlive a restore and a change
+    // of load case; an unload empties them.
     struct Vars
     {
-        float LUNIFRemoved = 0;
-        std::array<float, 6> LPTRemoved{};
-        std::array<float, 5> LPARRemoved{};
+        RemovedLiveLoad LUNIFRemoved;
+        std::array<RemovedLiveLoad, 6> LPTRemoved{};
+        std::array<RemovedLiveLoad, 5> LPARRemoved{};
+        // The load boxes before "OK Calculate" adjusted them; a reload forgets them with the loads.
+        EnteredLoadTexts EnteredLoads;
     };
     Vars vars;
 
@@ -277,6 +286,8 @@ class Form1 final : public platform::Form
     void showEditionCaptionAtLoad();
     void showEditionCaptionAtActivation();
     void showSelectionStatus();
+    void restoreEnteredLoads();
+    void showLoadCaseFrames();
 
     // Species group, material and design options (Form1Options.cpp).
     void Combo1_Click();
@@ -471,6 +482,9 @@ class Form1 final : public platform::Form
     void MnuexitBC_Click();
     void NoteButton_Click();
     void ViewDiagrmbutton_Click();
+    bool loadCriteria(); // Load Criteria; true only when a file was actually loaded
+    void showLoadedCriteriaStatus();
+    void showCaptionForLoadedCriteria();
 
     // "OK Calculate" (Form1Calculate.cpp).
     void CmdOK_Click();

@@ -29,7 +29,9 @@ void Form1::designHipsAndValleys()
     tipButton(Command3D12, &IncFrame, 6480, 30, QuickTip);
 
     // Plan view: the member runs between the corners; the four triangles are the roof areas.
-    label(Label27, &IncFrame, 120, 420, 1800, 255, "Plan View of Hip or Valley");
+    label(Label27, &IncFrame, 120, 360, 1800, 420, "Plan View of Hip or Valley");
+    Label27.setWordWrap(true);
+    Label27.setAlignment(platform::Alignment::Center);
     place(Panel3D1, &IncFrame, 420, 840, 1215, 1215);
     Panel3D1.setBevelOuter(1);
     Panel3D1.setBackColor(White);
@@ -50,23 +52,25 @@ void Form1::designHipsAndValleys()
     numberBox(Trib1, &IncFrame, 1920, 780, 660, 5, White);
     numberBox(Trib2, &IncFrame, 2700, 780, 660, 5, White);
 
-    label(Label22, &IncFrame, 1920, 1200, 2100, 255, "2. Enter the PSF load on the roof.");
-    label(Label25, &IncFrame, 1920, 1440, 720, 225, "LL Only");
-    label(Label26, &IncFrame, 2700, 1440, 720, 225, "LL + DL");
-    label(Label24, &IncFrame, 3480, 1710, 420, 255, "PSF");
-    numberBox(IncLL, &IncFrame, 1920, 1680, 720, 6, LightYellow);
-    numberBox(IncTL, &IncFrame, 2700, 1680, 720, 6, White);
+    label(Label22, &IncFrame, 1920, 1140, 2280, 420, "2. Enter the PSF load on the roof.");
+    Label22.setWordWrap(true);
+    label(Label25, &IncFrame, 1920, 1560, 720, 225, "LL Only");
+    label(Label26, &IncFrame, 2700, 1560, 720, 225, "LL + DL");
+    label(Label24, &IncFrame, 3480, 1830, 420, 255, "PSF");
+    numberBox(IncLL, &IncFrame, 1920, 1800, 720, 6, LightYellow);
+    numberBox(IncTL, &IncFrame, 2700, 1800, 720, 6, White);
 
-    label(Label20, &IncFrame, 4080, 1200, 2520, 255, "3. Optional: add a normal uniform load.");
-    label(Label31, &IncFrame, 4080, 1440, 720, 225, "LL Only");
-    label(Label32, &IncFrame, 4860, 1440, 720, 225, "LL + DL");
-    label(Label34, &IncFrame, 5640, 1710, 420, 255, "PLF");
-    numberBox(IncUnifLL, &IncFrame, 4080, 1680, 720, 6, LightYellow);
-    numberBox(IncUnifTL, &IncFrame, 4860, 1680, 720, 6, White);
+    label(Label20, &IncFrame, 4320, 1140, 2280, 420, "3. Optional: add a normal uniform load.");
+    Label20.setWordWrap(true);
+    label(Label31, &IncFrame, 4320, 1560, 720, 225, "LL Only");
+    label(Label32, &IncFrame, 5100, 1560, 720, 225, "LL + DL");
+    label(Label34, &IncFrame, 5880, 1830, 420, 255, "PLF");
+    numberBox(IncUnifLL, &IncFrame, 4320, 1800, 720, 6, LightYellow);
+    numberBox(IncUnifTL, &IncFrame, 5100, 1800, 720, 6, White);
 
-    check3D(CalctheSpan, &IncFrame, 1920, 2220, 1560, 255, "Span Auto-Calc");
-    tipButton(Command3D13, &IncFrame, 3540, 2250, QuickTip);
-    button3D(IncCalcButton, &IncFrame, 4860, 2160, 1200, 420, "OK");
+    check3D(CalctheSpan, &IncFrame, 1920, 2340, 1560, 255, "Span Auto-Calc");
+    tipButton(Command3D13, &IncFrame, 3540, 2370, QuickTip);
+    button3D(IncCalcButton, &IncFrame, 5100, 2250, 1200, 420, "OK");
     IncCalcButton.setFontBold(true);
 }
 

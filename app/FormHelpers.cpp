@@ -47,7 +47,7 @@ void ConfirmExit(Program& program)
 {
     platform::Runtime& runtime = program.runtime;
     std::string question;
-    // A start time of exactly midnight counts as no start time, as it always has.
+    // A start time of 0, exactly midnight, reads as no start time.
     if (!program.state.SessionStart.has_value() || *program.state.SessionStart == 0) {
         question = "Do you wish to exit Korvanta?";
     } else {

@@ -3,11 +3,22 @@
 #pragma once
 
 #include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/Form13.h"
+#include "app/Form15.h"
+#include "app/Form25.h"
 #include "app/SharedState.h"
 #include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form7.h"
+#include "report/Form16.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
+#include "report/Form9.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 namespace app
 {
@@ -26,12 +37,23 @@ class Program
     platform::Runtime& runtime;
 
     // Shared values, declared before the forms that read them.
-    SharedState state;
     beam::BeamState beam;
+    SharedState state{beam.flags};
 
     Form1 form1;
     report::Form7 form7;
     Form13 form13;
+    report::Form9 form9{*this};   // load entry diagram
+    report::Form16 form16{*this}; // hips and valleys diagram
+    beam::Form4 form4{*this};     // progress window of "OK Calculate"
+    scl::Form2 form2{*this};      // custom values and SCL
+    wood::Form3 form3{*this};     // wood beam selection
+    steel::Form22 form22{*this};  // steel beam selection
+    report::Form6 form6{*this};   // beam data record
+    Form12 form12{*this};         // manual
+    Form15 form15{*this};         // about box
+    report::Form21 form21{*this}; // report notes
+    Form25 form25{*this};         // calculator
 };
 
 } // namespace app

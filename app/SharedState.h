@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/DefaultSettingsRecord.h"
+#include "beam/BeamState.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +23,9 @@ struct SavedSelectionTexts
 
 struct SharedState
 {
+    // The guards are stored once, with the flags of the load analysis that sets them too.
+    explicit SharedState(beam::CalcFlags& flags) : ChangeGuard(flags.ChangeGuard), RefillGuard(flags.RefillGuard) {}
+
     // --- Settings: the settings record in memory and what its load applied ---
     DefaultSettingsRecord DefaultSettings;
     std::string DefaultHeading1;
@@ -46,8 +51,8 @@ struct SharedState
     std::int16_t DeflectionLimitStep = 0; // position 0..4 of the deflection limit cycle on Form1
 
     // The program's own writes to the criteria form must not invalidate the selection.
-    std::int16_t ChangeGuard = 0;
-    std::int16_t RefillGuard = 0;
+    std::int16_t& ChangeGuard;
+    std::int16_t& RefillGuard;
 
     // --- Selection shown on the criteria form's status line ---
     std::string SelectionStatus;      // "OK", "Fail" or empty
@@ -58,9 +63,19 @@ struct SharedState
     std::int16_t ReportShown = 0;
     std::int16_t SaveWorkFirst = 0; // -1: File > New stopped so that the user can save first
 
+    // ReportNote1..ReportNote7: the report notes, seven lines of up to 85 characters edited on Form21.
+    // They outlive that form and every member until a New command or a record load changes them.
+    std::array<std::string, 7> ReportNotes;
+
     // Hip and valley loads as entered, before the slope adjustment; put back by Form1's activation.
     float IncTLEntered = 0;
     float IncUnifTLEntered = 0;
+
+    // The calculator's operation (Form25), exactly one -1 once it has loaded; it outlives the form.
+    std::int16_t CalPlusOn = 0;
+    std::int16_t CalTimesOn = 0;
+    std::int16_t CalDivOn = 0;
+    std::int16_t CalMinusOn = 0;
 };
 
 } // namespace app

@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace
 {
@@ -46,6 +50,34 @@ QString programFolder()
     return perUser;
 }
 
+// A termination request reaches the event loop through a socket, since a signal handler may do no more
+// than write a byte.
+int terminationPipe[2] = {-1, -1};
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = write(terminationPipe[0], &byte, 1);
+}
+
+void watchTermination(platform::qt::QtHost& host, QObject& owner)
+{
+    if (socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, &owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, &owner, [&host] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = read(terminationPipe[1], &byte, 1);
+        host.endSession(platform::UnloadReason::ExternalTermination);
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,6 +93,7 @@ int main(int argc, char** argv)
     platform::qt::QtHost host(std::filesystem::path(folder.toStdString()));
     platform::Runtime runtime(host);
     host.attach(runtime);
+    watchTermination(host, application);
     app::Program program(runtime);
     runtime.dispatch([&] { program.start(); });
     if (runtime.ended()) {

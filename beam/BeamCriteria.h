@@ -27,7 +27,7 @@ struct BeamCriteria
     // Loads: A (uniform), B..G (point), H..L (partial); live boxes carry an L.
     std::string UNIF;
     std::string LUNIF;
-    bool UNIFEnabled = true;  // false for hips and valleys, whose uniform frame is disabled
+    bool UNIFEnabled = true; // false for hips and valleys, whose uniform frame is disabled
     std::array<std::string, PointLoadCount> PT;
     std::array<std::string, PointLoadCount> LPT;
     std::array<std::string, PointLoadCount> DIS;
@@ -37,8 +37,8 @@ struct BeamCriteria
     std::array<std::string, PartialLoadCount> ENDP;
 
     // Tributary calculator of load A.
-    std::string Text1;  // live psf
-    std::string Text2;  // total psf
+    std::string Text1; // live psf
+    std::string Text2; // total psf
     std::string Tribute;
 
     // Hips and valleys.

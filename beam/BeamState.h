@@ -10,10 +10,10 @@
 namespace beam
 {
 
-constexpr int StationCount = 201;    // stations 0..200 along the span (backspan)
-constexpr int StationRowCount = 25;  // rows 0..24, see StationRow
-constexpr int PointLoadCount = 6;    // loads B..G
-constexpr int PartialLoadCount = 5;  // loads H..L
+constexpr int StationCount = 201;   // stations 0..200 along the span (backspan)
+constexpr int StationRowCount = 25; // rows 0..24, see StationRow
+constexpr int PointLoadCount = 6;   // loads B..G
+constexpr int PartialLoadCount = 5; // loads H..L
 
 // Rows of the station table. Term rows hold one load each: point load k in PointMoment + k and
 // PointShear + k, partial load j in PartialMoment + j and PartialShear + j.
@@ -35,17 +35,17 @@ using StationTableArray = std::array<std::array<float, StationRowCount>, Station
 // Flags of one "OK Calculate" and the options it captures (16-bit, -1 true, 0 false).
 struct CalcFlags
 {
-    std::int16_t RefillGuard = 0;         // criteria were just loaded: load boxes skip ClearSelection
-    std::int16_t ChangeGuard = 0;         // the program itself writes the criteria form
-    std::int16_t CriteriaLoadedFlag = 0;  // set by the criteria file load, cleared at the hand-off
+    std::int16_t RefillGuard = 0;        // criteria were just loaded: load boxes skip ClearSelection
+    std::int16_t ChangeGuard = 0;        // the program itself writes the criteria form
+    std::int16_t CriteriaLoadedFlag = 0; // set by the criteria file load, cleared at the hand-off
     std::int16_t IncisedOption = 0;
     std::int16_t NoSelfWeight = 0;
-    std::int16_t PresizingDone = 0;  // the wood selection form re-sizes its quick picks while 0
+    std::int16_t PresizingDone = 0; // the wood selection form re-sizes its quick picks while 0
     std::int16_t SteelBeamFlag = 0;
     std::int16_t DataRecordLoaded = 0;
     std::int16_t ContinuousGLB = 0;
-    std::int16_t LoadsMultiplied = 0;  // the load boxes may hold slope/spacing-adjusted loads
-    std::int16_t QuickpickMore = 0;    // steel selection form shows its second page
+    std::int16_t LoadsMultiplied = 0; // the load boxes may hold slope/spacing-adjusted loads
+    std::int16_t QuickpickMore = 0;   // steel selection form shows its second page
     // Custom lumber kinds chosen on the custom values form; "OK Calculate" clears them for every
     // other species group, so a stale choice cannot reach a sawn, glu-lam or SCL member.
     std::int16_t MSRFlag = 0;
@@ -64,14 +64,14 @@ struct AppliedLoads
     float TotalLiveLoad = 0;
 
     float R1Loads = 0;
-    float R2Loads = 0;  // on a continuous beam: the first interior support
+    float R2Loads = 0; // on a continuous beam: the first interior support
     float R1LL = 0;
     float R2LL = 0;
 
-    float MomentLoads = 0;  // governing moment of the applied loads
+    float MomentLoads = 0; // governing moment of the applied loads
     float MaxMomentLoads = 0;
     float MaxMomentLoadsX = 0;
-    float OHMomentLoads = 0;  // support moment at R2 of the overhang loads
+    float OHMomentLoads = 0; // support moment at R2 of the overhang loads
     float NegMomentX = 0;
 
     StationTableArray StationTable{};
@@ -80,33 +80,33 @@ struct AppliedLoads
     float IncTLTotal = 0;
     float IncLLTotal = 0;
 
-    float SlopeFactor = 1.0f;       // dead-load multiplier for roof slope (hips: set by the calculator)
-    float UNIFEntered = 0;          // UNIF before the slope adjustment
-    std::array<float, PartialLoadCount> PAREntered{};  // PAR(0..4) before the slope adjustment
-    float SelfWeightFactor = 0.243f;  // plf per in^2 of section: wood 0.243, steel 1.0, SCL per product
+    float SlopeFactor = 1.0f; // dead-load multiplier for roof slope (hips: set by the calculator)
+    float UNIFEntered = 0;    // UNIF before the slope adjustment
+    std::array<float, PartialLoadCount> PAREntered{}; // PAR(0..4) before the slope adjustment
+    float SelfWeightFactor = 0.243f; // plf per in^2 of section: wood 0.243, steel 1.0, SCL per product
 };
 
 // The member under test: set by the wood, SCL and steel size tests before the shared checks.
 struct MemberUnderTest
 {
-    float SpanLength = 0;  // ft; backspan of an overhanging beam
-    float OHLength = 0;    // ft; also written by "OK Calculate" for an overhanging beam
-    float UnifTL = 0;      // plf
-    float UnifLL = 0;      // plf
-    std::array<float, PartialLoadCount> PartialLoadBegin{};  // ft; 3..4 measured from R2
+    float SpanLength = 0; // ft; backspan of an overhanging beam
+    float OHLength = 0;   // ft; also written by "OK Calculate" for an overhanging beam
+    float UnifTL = 0;     // plf
+    float UnifLL = 0;     // plf
+    std::array<float, PartialLoadCount> PartialLoadBegin{}; // ft; 3..4 measured from R2
     std::array<float, PartialLoadCount> PartialLoadEnd{};
 
-    float BeamBreadth = 0;  // in
-    float BeamDepth = 0;    // in
+    float BeamBreadth = 0;     // in
+    float BeamDepth = 0;       // in
     std::string BreadthClass;  // "2x", "4x", "6x" or "GLB"
-    float SectionModulus = 0;   // in^3
-    float ShearArea = 0;        // in^2
-    float MomentOfInertia = 0;  // in^4
-    float SelfWeight = 0;       // plf
+    float SectionModulus = 0;  // in^3
+    float ShearArea = 0;       // in^2
+    float MomentOfInertia = 0; // in^4
+    float SelfWeight = 0;      // plf
 
-    float R1TL = 0;       // lb, with self weight
+    float R1TL = 0; // lb, with self weight
     float R2TL = 0;
-    float MaxMoment = 0;  // ft-lb, with self weight
+    float MaxMoment = 0; // ft-lb, with self weight
     float OHMoment = 0;
 
     float Fb = 0;
@@ -117,14 +117,14 @@ struct MemberUnderTest
     float Cd = 1.0f;
     float CmFb = 1.0f;
     float CiFb = 1.0f;
-    float FbStar = 0;  // Fb with every factor but the beam stability factor
+    float FbStar = 0; // Fb with every factor but the beam stability factor
     float FbAdj = 0;
     float FvAdj = 0;
-    float EAdj = 0;  // million psi
+    float EAdj = 0; // million psi
     std::int16_t CVGoverns = 0;
 
-    float NextSmallerDepth = 0;  // in; 0 when the tested depth is the smallest of its ladder
-    float CFSmaller = 1.0f;      // size factor (volume factor when CVGoverns) of the next smaller depth
+    float NextSmallerDepth = 0; // in; 0 when the tested depth is the smallest of its ladder
+    float CFSmaller = 1.0f;     // size factor (volume factor when CVGoverns) of the next smaller depth
 };
 
 // Deflections of the tested member, in inches; ratios are the x of L/x.
@@ -152,11 +152,11 @@ struct DeflectionResults
 // Bending and shear of the tested member.
 struct ShearResults
 {
-    float SectionModulusReq = 0;  // in^3
-    float ShearV = 0;             // lb
-    float ShearVReduced = 0;      // lb
-    float ShearStress = 0;        // psi
-    float ShearAreaReq = 0;       // in^2
+    float SectionModulusReq = 0; // in^3
+    float ShearV = 0;            // lb
+    float ShearVReduced = 0;     // lb
+    float ShearStress = 0;       // psi
+    float ShearAreaReq = 0;      // in^2
 };
 
 // Beam stability of the tested member: main span and overhang (cantilever). Lengths in inches.
@@ -180,7 +180,7 @@ struct StabilityResults
 struct NextSmallerResults
 {
     std::int16_t NextSmallerOK = 0;
-    float FbAdjSmaller = 0;  // first Fb* of the smaller depth, then its Fb'
+    float FbAdjSmaller = 0; // first Fb* of the smaller depth, then its Fb'
     float SmallerSpanCL = 1.0f;
     float SmallerCantCL = 1.0f;
 };

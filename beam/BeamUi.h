@@ -29,7 +29,7 @@ constexpr char LineBreak = '\r';
 
 class BeamUi
 {
-public:
+  public:
     virtual ~BeamUi() = default;
 
     // A modal message box; waits for the answer.

@@ -22,17 +22,17 @@ struct LoadSet
 {
     std::array<float, PointLoadCount> point{};
     std::array<float, PartialLoadCount> partial{};
-    double uniform = 0;     // plf over the span, self weight included for the total loads
-    double selfWeight = 0;  // plf, for the self weight on the overhang
+    double uniform = 0;    // plf over the span, self weight included for the total loads
+    double selfWeight = 0; // plf, for the self weight on the overhang
 };
 
 struct Beam
 {
-    double L = 0;   // span (backspan), ft
-    double c = 0;   // overhang, ft
-    double Li = 0;  // span, in
-    double ci = 0;  // overhang, in
-    double EI = 0;  // lb in^2
+    double L = 0;  // span (backspan), ft
+    double c = 0;  // overhang, ft
+    double Li = 0; // span, in
+    double ci = 0; // overhang, in
+    double EI = 0; // lb in^2
     std::array<float, PointLoadCount> at{};
     std::array<float, PartialLoadCount> begin{};
     std::array<float, PartialLoadCount> end{};
@@ -72,8 +72,7 @@ bool hasLiveLoad(const BeamState& state, const LoadSet& live)
 
 // Strips of a partial load on the span: stations i * L / 200, strictly inside the load, each carrying
 // w * dx; f(stripLoadLb, xFt).
-template <class F>
-void forEachSpanStrip(const Beam& beam, double w, double b, double e, F f)
+template <class F> void forEachSpanStrip(const Beam& beam, double w, double b, double e, F f)
 {
     const double dx = beam.L / 200;
     for (int i = 0; i <= 200; ++i) {
@@ -85,8 +84,7 @@ void forEachSpanStrip(const Beam& beam, double w, double b, double e, F f)
 }
 
 // Strips of a partial load on the overhang: stations j * c / 100 from R2; f(stripLoadLb, aInches).
-template <class F>
-void forEachOverhangStrip(const Beam& beam, double w, double b, double e, F f)
+template <class F> void forEachOverhangStrip(const Beam& beam, double w, double b, double e, F f)
 {
     const double dc = beam.c / 100;
     for (int j = 0; j <= 100; ++j) {
@@ -114,8 +112,9 @@ double spanDeflection(const Beam& beam, const LoadSet& set, int points, int part
     }
     for (int j = 0; j < partials; ++j) {
         if (set.partial[j] > 0) {
-            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
-                             [&](double strip, double x) { equivalent += equivalentUniform(beam, strip, x); });
+            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j], [&](double strip, double x) {
+                equivalent += equivalentUniform(beam, strip, x);
+            });
         }
     }
     return num::div(0.013 * beam.Li * beam.Li * beam.Li * equivalent, beam.EI);
@@ -156,8 +155,9 @@ double backspanLift(const Beam& beam, const LoadSet& set, bool withSelfWeight)
 
 // Tip deflection of a load P (lb) at a (in) from R2 on the overhang: the deflection under the load,
 // P a^2 (L + a) / 3EI, carried on to the tip by the slope there, which takes in the rotation of the
-// backspan at R2 as well as the bending of the overhang itself.
-double stripTipDeflection(const Beam& beam, double P, double a)
+// backspan at R2 as well as the bending of the overhang itself. The overhang is held to its limit at
+// the tip, so a point load short of the tip is taken the same way as a strip of a partial load.
+double tipDeflection(const Beam& beam, double P, double a)
 {
     const double underLoad = a * (beam.Li + a) / 3;
     const double slopeToTip = (beam.ci - a) * (beam.Li / 3 + a / 2);
@@ -170,14 +170,13 @@ double overhangDrop(const Beam& beam, const LoadSet& set, bool withSelfWeight)
     double drop = 0;
     for (int k = 4; k < PointLoadCount; ++k) {
         if (set.point[k] > 0) {
-            const double a = 12.0 * beam.at[k];
-            drop += num::div(set.point[k] * a * a * (a + beam.Li), 3 * beam.EI);
+            drop += tipDeflection(beam, set.point[k], 12.0 * beam.at[k]);
         }
     }
     for (int j = 3; j < PartialLoadCount; ++j) {
         if (set.partial[j] > 0) {
             forEachOverhangStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
-                                 [&](double strip, double a) { drop += stripTipDeflection(beam, strip, a); });
+                                 [&](double strip, double a) { drop += tipDeflection(beam, strip, a); });
         }
     }
     if (withSelfWeight) {
@@ -217,8 +216,8 @@ float ratio(double length, double deflection)
     return deflection == 0 ? 0.0f : num::toSingle(num::div(length, deflection));
 }
 
-void withoutOverhang(const BeamCriteria& criteria, const Beam& beam, const LoadSet& total, const LoadSet& live,
-                     bool liveLoads, float liveLimit, DeflectionResults& out)
+void withoutOverhang(const BeamCriteria& criteria, const Beam& beam, const LoadSet& total,
+                     const LoadSet& live, bool liveLoads, float liveLimit, DeflectionResults& out)
 {
     if (criteria.Multibutton && (criteria.TwoSpan || criteria.ThreeSpan)) {
         out.TLDefl = num::toSingle(continuousDeflection(beam, criteria, total.uniform));
@@ -268,12 +267,14 @@ void withOverhang(const BeamCriteria& criteria, const Beam& beam, const LoadSet&
     out.TLDeflAllow = num::toSingle(num::div(beam.Li, totalLimit));
     // The overhang is held to the limit over twice its length, as a cantilever.
     out.OHTLDeflAllow = num::toSingle(num::div(2 * beam.ci, totalLimit));
-    out.OHLLDeflRatio = out.OHLLDefl != 0 && out.OHLLDeflCheck == -1 ? ratio(2 * beam.ci, out.OHLLDefl) : 0.0f;
+    out.OHLLDeflRatio =
+        out.OHLLDefl != 0 && out.OHLLDeflCheck == -1 ? ratio(2 * beam.ci, out.OHLLDefl) : 0.0f;
 }
 
 // Long-term deflection: the dead-load part creeps, by half again when dry and double when wet; steel
 // does not creep.
-void applyCreep(const BeamCriteria& criteria, const BeamState& state, const Beam& beam, DeflectionResults& out)
+void applyCreep(const BeamCriteria& criteria, const BeamState& state, const Beam& beam,
+                DeflectionResults& out)
 {
     if (state.flags.SteelBeamFlag == -1) {
         out.CreepFactor = 1.0f;
@@ -302,8 +303,8 @@ void CalcDeflection(const BeamCriteria& criteria, BeamState& state, BeamUi& ui)
     platform::leaveOnError(
         [&] {
             const MemberUnderTest& m = state.member;
-            const LoadSet total = readLoads(criteria.PT, criteria.PAR,
-                                            double{m.SelfWeight} + double{m.UnifTL}, m.SelfWeight);
+            const LoadSet total =
+                readLoads(criteria.PT, criteria.PAR, double{m.SelfWeight} + double{m.UnifTL}, m.SelfWeight);
             const LoadSet live = readLoads(criteria.LPT, criteria.LPAR, m.UnifLL, 0);
             const float liveLimit = single(criteria.LMaxDefl);
 
@@ -329,7 +330,9 @@ void CalcDeflection(const BeamCriteria& criteria, BeamState& state, BeamUi& ui)
             }
             applyCreep(criteria, state, beam, out);
         },
-        [&ui](const platform::RuntimeError&) { ui.msgBox("Error in deflection calc", MsgStyle::Exclamation); });
+        [&ui](const platform::RuntimeError&) {
+            ui.msgBox("Error in deflection calc", MsgStyle::Exclamation);
+        });
 }
 
 } // namespace beam

@@ -113,19 +113,19 @@ namespace
 
 enum class Precision
 {
-    Single,  // the tested size: every reported quantity is kept as a Single
-    Double   // the next smaller depth: locals only
+    Single, // the tested size: every reported quantity is kept as a Single
+    Double  // the next smaller depth: locals only
 };
 
 struct PartInput
 {
-    double lu = 0;  // in
+    double lu = 0; // in
     double d = 0;
     double b = 0;
     double EPsi = 0;
     double FbStar = 0;
     float KbE = 0;
-    double emin = 0;       // Emin / E'
+    double emin = 0; // Emin / E'
     bool eminRule = false;
 };
 
@@ -181,7 +181,8 @@ void CalcStability(const BeamCriteria& criteria, BeamState& state, BeamUi& ui)
             if (U != 0) {
                 out.SpanLu = num::toSingle(U * 12);
                 const auto cls = slendernessClass(slendernessRatio(Precision::Single, out.SpanLu, in.d));
-                out.SpanLe = num::toSingle(spanEffectiveLength(spanLoadClass(criteria), cls, out.SpanLu, in.d));
+                out.SpanLe =
+                    num::toSingle(spanEffectiveLength(spanLoadClass(criteria), cls, out.SpanLu, in.d));
                 out.SpanRB = slenderness(in, out.SpanLe);
                 out.SpanRBOver50 = out.SpanRB > 50 ? -1 : 0;
                 out.SpanKbE = in.KbE;
@@ -239,8 +240,10 @@ void CalcStabilitySmaller(const BeamCriteria& criteria, BeamState& state, BeamUi
             if (U != 0) {
                 const double lu = U * 12;
                 const auto cls = slendernessClass(slendernessRatio(Precision::Double, lu, in.d));
-                const double RB = slenderness(in, spanEffectiveLength(spanLoadClass(criteria), cls, lu, in.d));
-                out.SmallerSpanCL = num::toSingle(stabilityFactor(buckling(Precision::Double, in, RB), in.FbStar));
+                const double RB =
+                    slenderness(in, spanEffectiveLength(spanLoadClass(criteria), cls, lu, in.d));
+                out.SmallerSpanCL =
+                    num::toSingle(stabilityFactor(buckling(Precision::Double, in, RB), in.FbStar));
             }
             if (!(C > 0 && criteria.OHbutton)) {
                 out.SmallerCantCL = 1;
@@ -250,7 +253,8 @@ void CalcStabilitySmaller(const BeamCriteria& criteria, BeamState& state, BeamUi
             const auto cls = slendernessClass(slendernessRatio(Precision::Double, lu, in.d));
             const auto load = overhangLoadClass(criteria, m.OHLength);
             const double RB = slenderness(in, overhangEffectiveLength(load, cls, lu, in.d));
-            out.SmallerCantCL = num::toSingle(stabilityFactor(buckling(Precision::Double, in, RB), in.FbStar));
+            out.SmallerCantCL =
+                num::toSingle(stabilityFactor(buckling(Precision::Double, in, RB), in.FbStar));
         },
         [&ui](const platform::RuntimeError&) {
             ui.msgBox("Error at Stability smaller check module Bas 9", MsgStyle::Exclamation);

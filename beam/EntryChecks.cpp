@@ -100,25 +100,29 @@ std::optional<EntryRefusal> checkPartialLoads(const BeamCriteria& c)
             return refuse("Please enter an END location for the Partial Uniform Load", "ENDP", i);
         }
         if (begin >= end && loaded) {
-            return refuse("The END of a Partial Uniform load must be BEYOND the Beginning location.", "ENDP", i);
+            return refuse("The END of a Partial Uniform load must be BEYOND the Beginning location.", "ENDP",
+                          i);
         }
         if ((begin > 0 || end > 0) && boxValue(c.PAR[i]) == 0 && boxValue(c.LPAR[i]) == 0) {
-            return refuse("Please enter a Partial Uniform Load or clear the beginning (and/or) ending distances",
-                          "PAR", i);
+            return refuse(
+                "Please enter a Partial Uniform Load or clear the beginning (and/or) ending distances", "PAR",
+                i);
         }
     }
     const double span = boxValue(c.Span);
     const int spanPartials = c.OHbutton ? 3 : PartialLoadCount;
     for (int i = 0; i < spanPartials; ++i) {
         if (boxValue(c.ENDP[i]) > span && anyLoad(c.LPAR[i], c.PAR[i])) {
-            return refuse("Please enter an End location (for the Partial Uniform Load) that is less than the Span",
-                          "ENDP", i);
+            return refuse(
+                "Please enter an End location (for the Partial Uniform Load) that is less than the Span",
+                "ENDP", i);
         }
     }
     for (int i = 0; i < PartialLoadCount; ++i) {
         if (boxValue(c.PAR[i]) > 0 && c.BEGP[i].empty()) {
-            return refuse("Please enter a ZERO for Partial Uniform loads beginning exactly on the starting Reaction",
-                          "BEGP", i);
+            return refuse(
+                "Please enter a ZERO for Partial Uniform loads beginning exactly on the starting Reaction",
+                "BEGP", i);
         }
     }
     return std::nullopt;
@@ -159,9 +163,9 @@ bool isPositiveNumber(const std::string& text)
     return num::isNumberText(text) && num::toDouble(text) > 0;
 }
 
-const std::string DeadLoadAdvice =
-    "You should check the Dead Load only with a Duration of Load set to 0.9 to see if it is the critical load "
-    "combination.";
+const std::string DeadLoadAdvice = "You should check the Dead Load only with a Duration of Load set to 0.9 "
+                                   "to see if it is the critical load "
+                                   "combination.";
 
 } // namespace
 
@@ -218,14 +222,15 @@ std::optional<LoadNotice> deadLoadNotice(const BeamCriteria& criteria, const App
         return std::nullopt;
     }
     if (loads.TotalLiveLoad == 0) {
-        return LoadNotice{"Attention:  No live loads have been entered, therefore the Total Loads entered will be "
-                          "treated as only Dead Load." +
-                              CR + DeadLoadAdvice,
-                          false};
+        return LoadNotice{
+            "Attention:  No live loads have been entered, therefore the Total Loads entered will be "
+            "treated as only Dead Load." +
+                CR + DeadLoadAdvice,
+            false};
     }
     if (deadLoadTotal(loads) >= num::toSingle(0.85 * loads.TotalAppliedLoad)) {
-        return LoadNotice{"Attention:  Your Dead Load is large relative to the total load." + CR + DeadLoadAdvice,
-                          false};
+        return LoadNotice{
+            "Attention:  Your Dead Load is large relative to the total load." + CR + DeadLoadAdvice, false};
     }
     return std::nullopt;
 }
@@ -233,11 +238,11 @@ std::optional<LoadNotice> deadLoadNotice(const BeamCriteria& criteria, const App
 std::optional<EntryRefusal> checkDeflectionLimits(const BeamCriteria& criteria, const AppliedLoads& loads)
 {
     if (!isPositiveNumber(criteria.MaxDefl)) {
-        EntryRefusal refusal =
-            refuse("Please enter a Maximum Allowable TOTAL Load (DL + LL) Deflection value." + CR + CR +
-                       "See help or click the deflection 'On Line Help' button, (the small gray square next to "
-                       "'Max Allowable Deflection'), if you need acceptable values.",
-                   "MaxDefl");
+        EntryRefusal refusal = refuse(
+            "Please enter a Maximum Allowable TOTAL Load (DL + LL) Deflection value." + CR + CR +
+                "See help or click the deflection 'On Line Help' button, (the small gray square next to "
+                "'Max Allowable Deflection'), if you need acceptable values.",
+            "MaxDefl");
         refusal.resetPointer = true;
         return refusal;
     }
@@ -257,9 +262,10 @@ std::optional<EntryRefusal> checkDeflectionLimits(const BeamCriteria& criteria, 
 std::optional<LoadNotice> slopeWithoutLiveLoadNotice(const BeamCriteria& criteria, const AppliedLoads& loads)
 {
     if (boxValue(criteria.LUNIF) == 0 && criteria.Roofbutton && loads.LPARTotal == 0 && loads.LPTTotal == 0) {
-        return LoadNotice{"Slope Adjustment is checked and no live loads are entered. All total loads are assumed "
-                          "to be entirely Dead Loads and will be increased for the slope of the roof.",
-                          true};
+        return LoadNotice{
+            "Slope Adjustment is checked and no live loads are entered. All total loads are assumed "
+            "to be entirely Dead Loads and will be increased for the slope of the roof.",
+            true};
     }
     return std::nullopt;
 }
@@ -268,8 +274,9 @@ std::optional<EntryRefusal> checkLiveAgainstTotal(const BeamCriteria& criteria, 
 {
     const std::string attention = "Attention:" + CR + CR;
     if (loads.TotalAppliedLoad < loads.TotalLiveLoad) {
-        EntryRefusal refusal{attention + "The overall live load is Larger than the overall total load.  Please "
-                                         "re-check the load entries.",
+        EntryRefusal refusal{attention +
+                                 "The overall live load is Larger than the overall total load.  Please "
+                                 "re-check the load entries.",
                              MsgStyle::Exclamation, std::nullopt, false};
         if (criteria.UNIFEnabled) {
             refusal.focus = FocusTarget{"UNIF", -1};
@@ -278,22 +285,25 @@ std::optional<EntryRefusal> checkLiveAgainstTotal(const BeamCriteria& criteria, 
     }
     for (int i = 0; i < PointLoadCount; ++i) {
         if (boxValue(criteria.LPT[i]) > boxValue(criteria.PT[i])) {
-            return refuse(attention + "A point Live load is Larger than the point Total load.  Please re-check "
-                                      "your point load entries.",
+            return refuse(attention +
+                              "A point Live load is Larger than the point Total load.  Please re-check "
+                              "your point load entries.",
                           "PT", i, MsgStyle::Exclamation);
         }
     }
     for (int i = 0; i < PartialLoadCount; ++i) {
         if (boxValue(criteria.LPAR[i]) > boxValue(criteria.PAR[i])) {
-            return refuse(attention + "A live partial uniform load is larger than a partial uniform total load.  "
-                                      "Please re-check your load entries.",
+            return refuse(attention +
+                              "A live partial uniform load is larger than a partial uniform total load.  "
+                              "Please re-check your load entries.",
                           "PAR", i, MsgStyle::Exclamation);
         }
     }
     if (boxValue(criteria.LUNIF) > boxValue(criteria.UNIF)) {
-        EntryRefusal refusal = refuse(attention + "The Live uniform load is larger than the Total uniform load.  "
-                                                  "Please re-check your load entries.",
-                                      "UNIF", -1, MsgStyle::Exclamation);
+        EntryRefusal refusal =
+            refuse(attention + "The Live uniform load is larger than the Total uniform load.  "
+                               "Please re-check your load entries.",
+                   "UNIF", -1, MsgStyle::Exclamation);
         refusal.resetPointer = true;
         return refusal;
     }

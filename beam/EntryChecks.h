@@ -25,8 +25,8 @@ struct EntryRefusal
 {
     std::string message;
     MsgStyle style = MsgStyle::Plain;
-    std::optional<FocusTarget> focus;  // empty: the focus stays where it is
-    bool resetPointer = false;         // the criteria form's mouse pointer goes back to the default
+    std::optional<FocusTarget> focus; // empty: the focus stays where it is
+    bool resetPointer = false;        // the criteria form's mouse pointer goes back to the default
 };
 
 // A notice shown on the way; the calculation goes on after OK.

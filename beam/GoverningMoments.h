@@ -17,9 +17,9 @@ void findGoverningMoments(const BeamCriteria& criteria, AppliedLoads& loads);
 // The selection form that takes the beam after "OK Calculate".
 enum class HandOff
 {
-    CustomValues,  // Form2: SCL and custom values
-    Steel,         // Form22
-    Wood           // Form3: every wood species group
+    CustomValues, // Form2: SCL and custom values
+    Steel,        // Form22
+    Wood          // Form3: every wood species group
 };
 
 HandOff handOffTarget(const BeamCriteria& criteria);

@@ -68,7 +68,7 @@ double spacingFactor(const BeamCriteria& criteria)
         return 0;
     }
     if (criteria.Ctr16) {
-        return 1.3333;  // the factor users know from the option's caption, not 4/3
+        return 1.3333; // the factor users know from the option's caption, not 4/3
     }
     if (criteria.Ctr19) {
         return 1.6;
@@ -84,7 +84,7 @@ namespace
 
 class BoxWriter
 {
-public:
+  public:
     explicit BoxWriter(std::vector<BoxWrite>& writes) : m_writes(writes) {}
 
     // The box shows the plain number text, which its change rule empties when the value is 0.
@@ -95,7 +95,7 @@ public:
         m_writes.push_back({control, index, std::move(text)});
     }
 
-private:
+  private:
     std::vector<BoxWrite>& m_writes;
 };
 

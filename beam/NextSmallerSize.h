@@ -8,11 +8,12 @@
 namespace beam
 {
 
-// Fb' of the next smaller depth, formed by the rule of the tested size: sawn lumber and timbers take
-// the size factor times CL; glu-lam and the SCL volume-factor products the lesser of CL and their
-// volume factor (never above 1); SCL size-factor products CF times CL from a CF of 1 up, else the
-// lesser of CL and CF.
-// Fb* is likewise the tested size's: every factor but CL, and for glu-lam and SCL no volume or size factor.
+// Fb* and Fb' of the next smaller depth, formed by the rules of the tested size, so that a smaller depth
+// never passes on a bending value its tested neighbour would not get. Fb* carries every factor but CL
+// (glu-lam and SCL without their volume or size factor). Fb': sawn lumber and timbers take the size
+// factor times CL; glu-lam and the SCL volume-factor products the lesser of CL and their volume factor,
+// which never exceeds 1; SCL size-factor products CF times CL from a CF of 1 up, else the lesser of CL
+// and CF.
 double smallerFbStar(const MemberUnderTest& member, bool scl);
 double smallerFbAdj(const MemberUnderTest& member, bool scl, double CLmin);
 

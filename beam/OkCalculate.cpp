@@ -53,7 +53,8 @@ void showNotice(const LoadNotice& notice, OkCalculateUi& ui)
 // Everything up to the adjustment of the load boxes; false when a check or the user ends the click.
 bool checkEntries(BeamCriteria& criteria, BeamState& state, OkCalculateUi& ui)
 {
-    if (asksAreaLoadQuestion(criteria) && ui.msgBox(areaLoadQuestion(), MsgStyle::YesNoQuestion) == Answer::Yes) {
+    if (asksAreaLoadQuestion(criteria) &&
+        ui.msgBox(areaLoadQuestion(), MsgStyle::YesNoQuestion) == Answer::Yes) {
         ui.pressAreaLoadButton(criteria);
     }
     if (auto refusal = checkLoadEntries(criteria)) {
@@ -100,6 +101,7 @@ bool checkEntries(BeamCriteria& criteria, BeamState& state, OkCalculateUi& ui)
 
 void analyse(BeamCriteria& criteria, BeamState& state, OkCalculateUi& ui)
 {
+    ui.keepEnteredLoads();
     for (const BoxWrite& write : adjustLoadBoxes(criteria, state)) {
         ui.writeBox(write);
     }

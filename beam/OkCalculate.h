@@ -15,17 +15,20 @@ namespace beam
 
 class OkCalculateUi : public BeamUi
 {
-public:
-    virtual void unloadLoadDiagram() = 0;       // Form11
-    virtual void unloadCustomValuesForm() = 0;  // Form2
+  public:
+    virtual void unloadLoadDiagram() = 0;      // Form11
+    virtual void unloadCustomValuesForm() = 0; // Form2
     // Presses the area-load button (Command3D25), whose own click checks its boxes and may write UNIF
     // and LUNIF; the snapshot must then show the boxes as the button left them.
     virtual void pressAreaLoadButton(BeamCriteria& criteria) = 0;
     virtual void setFocus(const FocusTarget& target) = 0;
     virtual void resetCriteriaPointer() = 0;
+    // Keeps the load texts as the user typed them, so that returning to the form can put them back
+    // verbatim; called once all checks have passed, right before the boxes are adjusted.
+    virtual void keepEnteredLoads() {}
     // Writes a box of the criteria form; its change rule runs at once (ChangeGuard is set meanwhile).
     virtual void writeBox(const BoxWrite& write) = 0;
-    virtual void showProgressWindow() = 0;  // Form4 shown modeless and repainted
+    virtual void showProgressWindow() = 0; // Form4 shown modeless and repainted
     virtual void setProgress(int percent) = 0;
     // Shows the selection form, whose activation runs inside the show, then hides Form1 and Form4.
     virtual void handOff(HandOff target) = 0;

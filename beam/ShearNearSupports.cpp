@@ -14,7 +14,8 @@ double overhangLoadTotal(const BeamCriteria& criteria, const MemberUnderTest& me
 {
     return boxValue(criteria.PT[4]) + boxValue(criteria.PT[5]) +
            boxValue(criteria.PAR[3]) * (double{member.PartialLoadEnd[3]} - member.PartialLoadBegin[3]) +
-           boxValue(criteria.PAR[4]) * (double{member.PartialLoadEnd[4]} - member.PartialLoadBegin[4]) + a * w;
+           boxValue(criteria.PAR[4]) * (double{member.PartialLoadEnd[4]} - member.PartialLoadBegin[4]) +
+           a * w;
 }
 
 float pointLoadNearR1(double load, double x, float d, bool nds1997)
@@ -101,7 +102,7 @@ DesignShear overhanging(const BeamCriteria& c, const ShearMember& m)
 {
     DesignShear shear;
     const double r1 = m.R1;
-    const double backspanR2 = m.R2 - m.overhangLoad;  // R2 less what the overhang carries
+    const double backspanR2 = m.R2 - m.overhangLoad; // R2 less what the overhang carries
     const double overhangR2 = m.overhangLoad;
     if (backspanR2 <= r1 && overhangR2 <= r1) {
         shear.V = r1;
@@ -136,8 +137,10 @@ DesignShear simpleSpan(const BeamCriteria& c, const ShearMember& m)
     DesignShear shear;
     shear.V = m.R1 >= m.R2 ? m.R1 : m.R2;
     const double spanLoad = (m.selfWeight + boxValue(c.UNIF)) * m.depthFt;
-    const double v1 = m.R1 - (spanLoad + removedLoads(c, m, Support::R1, 0, PointLoadCount, 0, PartialLoadCount));
-    const double v2 = m.R2 - (spanLoad + removedLoads(c, m, Support::R2, 0, PointLoadCount, 0, PartialLoadCount));
+    const double v1 =
+        m.R1 - (spanLoad + removedLoads(c, m, Support::R1, 0, PointLoadCount, 0, PartialLoadCount));
+    const double v2 =
+        m.R2 - (spanLoad + removedLoads(c, m, Support::R2, 0, PointLoadCount, 0, PartialLoadCount));
     shear.VReduced = v1 >= v2 ? v1 : v2;
     return shear;
 }

@@ -11,26 +11,26 @@ namespace beam
 // What the shear of one size depends on besides the criteria boxes.
 struct ShearMember
 {
-    double R1 = 0;            // reactions with self weight, lb
-    double R2 = 0;            // (the interior support of two spans)
-    double selfWeight = 0;    // plf
-    float depthFt = 0;        // member depth in feet
-    double spanLength = 0;    // ft; backspan of an overhanging beam
-    double overhangLoad = 0;  // everything on the overhang, self weight included, lb
-    double IncTLTotal = 0;    // increasing load of a hip or valley, lb
+    double R1 = 0;           // reactions with self weight, lb
+    double R2 = 0;           // (the interior support of two spans)
+    double selfWeight = 0;   // plf
+    float depthFt = 0;       // member depth in feet
+    double spanLength = 0;   // ft; backspan of an overhanging beam
+    double overhangLoad = 0; // everything on the overhang, self weight included, lb
+    double IncTLTotal = 0;   // increasing load of a hip or valley, lb
 };
 
 enum class ShearFault
 {
     None,
-    NoGreatestShear,    // the three overhanging-beam shears do not compare
-    NoGreatestReduced,  // the three reduced overhanging-beam shears do not compare
+    NoGreatestShear,   // the three overhanging-beam shears do not compare
+    NoGreatestReduced, // the three reduced overhanging-beam shears do not compare
 };
 
 struct DesignShear
 {
     double V = 0;
-    double VReduced = 0;  // no lower limit: loads beyond the reaction give a negative value
+    double VReduced = 0; // no lower limit: loads beyond the reaction give a negative value
     ShearFault fault = ShearFault::None;
 };
 

@@ -146,7 +146,8 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
                 const double x = row[StationRow::X];
                 if (x > end) {
                     // Past its end the whole load acts at its centroid.
-                    row[StationRow::PartialMoment + j] = num::toSingle((x - (length / 2 + begin)) * length * load);
+                    row[StationRow::PartialMoment + j] =
+                        num::toSingle((x - (length / 2 + begin)) * length * load);
                     row[StationRow::PartialShear + j] = num::toSingle(length * load);
                 } else if (x > begin) {
                     row[StationRow::PartialMoment + j] = num::toSingle((x - begin) / 2 * (x - begin) * load);
@@ -160,9 +161,9 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
     const double r1 = loads.R1Loads;
     for (auto& row : table) {
         const double x = row[StationRow::X];
-        const double terms = overhang ? sumRows(row, StationRow::PointMoment, 4) +
-                                            sumRows(row, StationRow::PartialMoment, 3)
-                                      : sumRows(row, StationRow::PointMoment, 11);
+        const double terms =
+            overhang ? sumRows(row, StationRow::PointMoment, 4) + sumRows(row, StationRow::PartialMoment, 3)
+                     : sumRows(row, StationRow::PointMoment, 11);
         row[StationRow::Moment] = num::toSingle(r1 * x - (x * uniform * x / 2 + terms));
     }
     if (overhang) {
@@ -170,9 +171,9 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
     }
     for (auto& row : table) {
         const double x = row[StationRow::X];
-        const double terms = overhang ? sumRows(row, StationRow::PointShear, 4) +
-                                            sumRows(row, StationRow::PartialShear, 3)
-                                      : sumRows(row, StationRow::PointShear, 11);
+        const double terms =
+            overhang ? sumRows(row, StationRow::PointShear, 4) + sumRows(row, StationRow::PartialShear, 3)
+                     : sumRows(row, StationRow::PointShear, 11);
         row[StationRow::Shear] = num::toSingle(r1 - (uniform * x + terms));
     }
     progress(98);

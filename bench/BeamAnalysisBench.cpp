@@ -12,7 +12,7 @@ namespace
 
 class SilentUi final : public beam::BeamUi
 {
-public:
+  public:
     beam::Answer msgBox(const std::string&, beam::MsgStyle, const std::string&) override
     {
         return beam::Answer::Ok;

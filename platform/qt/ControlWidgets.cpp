@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,9 +27,12 @@ namespace
 Qt::Alignment horizontal(Alignment alignment)
 {
     switch (alignment) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -47,30 +49,32 @@ void setRole(QPalette& palette, QPalette::ColorRole role, const QColor& colour)
     palette.setColor(QPalette::Inactive, role, colour);
 }
 
-// Text colour always; a background only where the control has one of its own. A label or check box
-// with the button-face colour shows its container through, as on the original forms.
+// Text colour always, and the control's own background. A control with the button-face colour where
+// faceIsContainer holds takes its container's colour, so it blends in and still covers the lines and
+// frame edges beneath it, as on the original forms. The colour is set, not inherited: Qt gives buttons
+// a palette of their own.
 void applyColours(QWidget* widget, const ControlProps& p, QPalette::ColorRole back, QPalette::ColorRole fore,
-                  bool faceIsTransparent)
+                  bool faceIsContainer)
 {
-    QPalette palette = widget->palette();
-    const bool ownBackground = !p.transparent && !(faceIsTransparent && p.backColor == SystemButtonFace);
-    if (ownBackground) {
-        setRole(palette, back, toQColor(p.backColor));
+    QPalette palette = QApplication::palette(widget);
+    if (faceIsContainer && p.backColor == SystemButtonFace) {
+        const QWidget* container = widget->parentWidget();
+        setRole(palette, back,
+                container != nullptr ? container->palette().color(QPalette::Window)
+                                     : QApplication::palette().color(QPalette::Window));
     } else {
-        palette.setBrush(back, widget->parentWidget() != nullptr
-                                   ? widget->parentWidget()->palette().brush(QPalette::Window)
-                                   : QApplication::palette().brush(QPalette::Window));
+        setRole(palette, back, toQColor(p.backColor));
     }
     setRole(palette, fore, toQColor(p.foreColor));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(ownBackground && back == QPalette::Window);
+    widget->setAutoFillBackground(!p.transparent && back == QPalette::Window);
 }
 
 QString labelText(const ControlProps& p)
 {
     QString text = withLineBreaks(p.caption);
     if (p.font.name == "Symbol") {
-        text.replace(QLatin1Char('^'), QChar(0x22A5));  // the symbol font's perpendicular sign
+        text.replace(QLatin1Char('^'), QChar(0x22A5)); // the symbol font's perpendicular sign
     }
     return text;
 }
@@ -189,10 +193,14 @@ QWidget* createControlWidget(Control& control, QWidget* parent)
         widget = button;
         break;
     }
-    case ControlKind::CheckBox: widget = new QCheckBox(parent); break;
+    case ControlKind::CheckBox:
+        widget = new QCheckBox(parent);
+        widget->setBackgroundRole(QPalette::Window); // not the button face: they show their container's
+        break;
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(parent);
-        option->setAutoExclusive(false);  // the model decides which option is selected
+        option->setAutoExclusive(false); // the model decides which option is selected
+        option->setBackgroundRole(QPalette::Window);
         widget = option;
         break;
     }
@@ -207,12 +215,19 @@ QWidget* createControlWidget(Control& control, QWidget* parent)
         widget = combo;
         break;
     }
-    case ControlKind::ListBox: widget = new QListWidget(parent); break;
-    case ControlKind::Frame: widget = new QGroupBox(parent); break;
-    case ControlKind::Panel: widget = new PanelWidget(control, parent); break;
+    case ControlKind::ListBox:
+        widget = new QListWidget(parent);
+        break;
+    case ControlKind::Frame:
+        widget = new FrameWidget(control, parent);
+        break;
+    case ControlKind::Panel:
+        widget = new PanelWidget(control, parent);
+        break;
     case ControlKind::Line:
     case ControlKind::Shape:
-    case ControlKind::MenuItem: return nullptr;
+    case ControlKind::MenuItem:
+        return nullptr;
     }
     // The model owns the focus: Qt never moves it on its own, the host sets it where the model says.
     widget->setFocusPolicy(Qt::NoFocus);
@@ -236,15 +251,21 @@ void applyControl(QWidget* widget, Control& control)
     widget->setFont(screenFont(p.font));
 
     switch (control.kind()) {
-    case ControlKind::Label: applyLabel(static_cast<QLabel*>(widget), p, false); break;
-    case ControlKind::HyperLink: applyLabel(static_cast<QLabel*>(widget), p, true); break;
+    case ControlKind::Label:
+        applyLabel(static_cast<QLabel*>(widget), p, false);
+        break;
+    case ControlKind::HyperLink:
+        applyLabel(static_cast<QLabel*>(widget), p, true);
+        break;
     case ControlKind::Image: {
         auto* label = static_cast<QLabel*>(widget);
         label->setScaledContents(true);
         label->setPixmap(builtInPicture(p.picture));
         break;
     }
-    case ControlKind::TextBox: applyTextBox(widget, p); break;
+    case ControlKind::TextBox:
+        applyTextBox(widget, p);
+        break;
     case ControlKind::CommandButton: {
         auto* button = static_cast<QPushButton*>(widget);
         button->setText(toQString(p.caption));
@@ -263,7 +284,8 @@ void applyControl(QWidget* widget, Control& control)
         auto* box = static_cast<QCheckBox*>(widget);
         box->setText(toQString(p.caption));
         box->setTristate(!p.threeD && p.value == 2);
-        box->setCheckState(p.value == 0 ? Qt::Unchecked : (p.value == 2 && !p.threeD ? Qt::PartiallyChecked : Qt::Checked));
+        box->setCheckState(p.value == 0 ? Qt::Unchecked
+                                        : (p.value == 2 && !p.threeD ? Qt::PartiallyChecked : Qt::Checked));
         box->setLayoutDirection(p.alignment == Alignment::Right ? Qt::RightToLeft : Qt::LeftToRight);
         applyColours(box, p, QPalette::Window, QPalette::WindowText, true);
         break;
@@ -287,16 +309,17 @@ void applyControl(QWidget* widget, Control& control)
         applyColours(list, p, QPalette::Base, QPalette::Text, false);
         break;
     }
-    case ControlKind::Frame: {
-        auto* frame = static_cast<QGroupBox*>(widget);
-        frame->setTitle(toQString(p.caption));
-        applyColours(frame, p, QPalette::Window, QPalette::WindowText, true);
+    case ControlKind::Frame:
+    case ControlKind::Panel:
+        // Containers paint themselves; their children inherit the face colour.
+        applyColours(widget, p, QPalette::Window, QPalette::WindowText, true);
+        widget->setAutoFillBackground(false);
+        widget->update();
         break;
-    }
-    case ControlKind::Panel: widget->update(); break;
     case ControlKind::Line:
     case ControlKind::Shape:
-    case ControlKind::MenuItem: break;
+    case ControlKind::MenuItem:
+        break;
     }
     widget->setVisible(p.visible);
 }

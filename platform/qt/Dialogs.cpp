@@ -67,8 +67,7 @@ QWidget* QtHost::dialogParent() const
     return nullptr;
 }
 
-template <class Dialog>
-int QtHost::runDialog(Dialog& dialog)
+template <class Dialog> int QtHost::runDialog(Dialog& dialog)
 {
     ++m_modalBoxes;
     const int result = dialog.exec();
@@ -101,7 +100,7 @@ std::optional<std::filesystem::path> QtHost::fileDialog(const FileDialogRequest&
     }
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);  // a load never creates a file
+        dialog.setFileMode(QFileDialog::ExistingFile); // a load never creates a file
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-
 #include <optional>
 
 namespace platform::qt
@@ -29,18 +28,29 @@ std::optional<Key> modelKey(const QKeyEvent& event)
 {
     switch (event.key()) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return Key::Tab;
+    case Qt::Key_Backtab:
+        return Key::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Key::Enter;
-    case Qt::Key_Escape: return Key::Escape;
-    case Qt::Key_Insert: return Key::Insert;
-    case Qt::Key_Delete: return Key::Delete;
-    case Qt::Key_Backspace: return Key::Backspace;
-    case Qt::Key_F1: return Key::F1;
-    case Qt::Key_F2: return Key::F2;
-    case Qt::Key_F3: return Key::F3;
-    case Qt::Key_F4: return Key::F4;
-    default: return std::nullopt;
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Insert:
+        return Key::Insert;
+    case Qt::Key_Delete:
+        return Key::Delete;
+    case Qt::Key_Backspace:
+        return Key::Backspace;
+    case Qt::Key_F1:
+        return Key::F1;
+    case Qt::Key_F2:
+        return Key::F2;
+    case Qt::Key_F3:
+        return Key::F3;
+    case Qt::Key_F4:
+        return Key::F4;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -82,8 +92,10 @@ bool isNavigation(int key)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown: return true;
-    default: return false;
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -146,8 +158,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    case QEvent::KeyPress: return keyPress(c, watched, static_cast<QKeyEvent*>(event));
-    case QEvent::KeyRelease: return c != nullptr && c->kind() == ControlKind::TextBox;
+    case QEvent::KeyPress:
+        return keyPress(c, static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+        return c != nullptr && c->kind() == ControlKind::TextBox;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -167,12 +181,14 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
         // A wheel would change a list's choice behind the model's back.
         return c != nullptr && c->kind() == ControlKind::ComboBox;
-    case QEvent::ContextMenu: return c != nullptr && c->kind() == ControlKind::TextBox;
-    default: return false;
+    case QEvent::ContextMenu:
+        return c != nullptr && c->kind() == ControlKind::TextBox;
+    default:
+        return false;
     }
 }
 
-bool FormWindow::keyPress(Control* control, QObject* watched, QKeyEvent* event)
+bool FormWindow::keyPress(Control* control, QKeyEvent* event)
 {
     Control* target = keyTarget(control);
     Runtime* runtime = m_host.runtime();
@@ -185,7 +201,8 @@ bool FormWindow::keyPress(Control* control, QObject* watched, QKeyEvent* event)
             });
         } else if (*key >= Key::F1 && *key <= Key::F4) {
             // No control has the focus: the function keys still reach the form's menus.
-            const std::string name = "F" + std::to_string(static_cast<int>(*key) - static_cast<int>(Key::F1) + 1);
+            const std::string name =
+                "F" + std::to_string(static_cast<int>(*key) - static_cast<int>(Key::F1) + 1);
             for (Control* c : m_form.controls()) {
                 if (c->kind() == ControlKind::MenuItem && c->props().shortcut == name) {
                     m_host.userInput(nullptr, [&] { runtime->userMenu(static_cast<MenuItem&>(*c)); });
@@ -196,13 +213,13 @@ bool FormWindow::keyPress(Control* control, QObject* watched, QKeyEvent* event)
         return true;
     }
     if (const auto letter = ctrlLetterOf(*event)) {
-        return ctrlLetter(target, watched, event, *letter);
+        return ctrlLetter(target, event, *letter);
     }
     if (target == nullptr) {
         return false;
     }
     const ControlKind kind = target->kind();
-    const bool editable = kind == ControlKind::TextBox && watched == keyboardWidget(widget(*target));
+    const bool editable = kind == ControlKind::TextBox;
     if (isNavigation(event->key())) {
         // Caret moves and list choices are the widget's own; the caret is reported before the next edit.
         return !(editable || kind == ControlKind::ComboBox || kind == ControlKind::ListBox ||
@@ -228,21 +245,21 @@ bool FormWindow::keyPress(Control* control, QObject* watched, QKeyEvent* event)
     return kind == ControlKind::TextBox && !alt;
 }
 
-bool FormWindow::ctrlLetter(Control* control, QObject* watched, QKeyEvent* event, char letter)
+bool FormWindow::ctrlLetter(Control* control, QKeyEvent* event, char letter)
 {
     Runtime* runtime = m_host.runtime();
     if (hasShortcut(std::string("Ctrl+") + letter)) {
         m_host.userInput(nullptr, [&] { runtime->userCtrlKey(m_form, letter); });
         return true;
     }
-    if (control == nullptr || control->kind() != ControlKind::TextBox ||
-        watched != keyboardWidget(widget(*control))) {
+    if (control == nullptr || control->kind() != ControlKind::TextBox) {
         return control != nullptr;
     }
     auto& box = static_cast<TextBox&>(*control);
     switch (letter) {
     case 'A':
-    case 'C': return false;  // select all and copy change nothing the model holds
+    case 'C':
+        return false; // select all and copy change nothing the model holds
     case 'V': {
         const std::string text = toUtf8(QGuiApplication::clipboard()->text());
         m_host.userInput(&box, [&] {
@@ -252,7 +269,7 @@ bool FormWindow::ctrlLetter(Control* control, QObject* watched, QKeyEvent* event
         return true;
     }
     case 'X': {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit != nullptr && edit->hasSelectedText()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget(box)); edit != nullptr && edit->hasSelectedText()) {
             QGuiApplication::clipboard()->setText(edit->selectedText());
             m_host.userInput(&box, [&] {
                 reportSelection(box);
@@ -261,7 +278,8 @@ bool FormWindow::ctrlLetter(Control* control, QObject* watched, QKeyEvent* event
         }
         return true;
     }
-    default: return true;  // undo, redo and the rest would edit behind the model's back
+    default:
+        return true; // undo, redo and the rest would edit behind the model's back
     }
 }
 
@@ -292,7 +310,8 @@ bool FormWindow::mouse(Control& control, QObject* watched, QMouseEvent* event)
         }
         return false;
     case ControlKind::CommandButton:
-    case ControlKind::CheckBox: return false;  // Qt's click, a double click being a second click
+    case ControlKind::CheckBox:
+        return false; // Qt's click, a double click being a second click
     case ControlKind::OptionButton:
         if (type == QEvent::MouseButtonDblClick) {
             m_host.userInput(&control, [&] { runtime->dispatch([&] { control.dblClick.raise(); }); });
@@ -307,7 +326,8 @@ bool FormWindow::mouse(Control& control, QObject* watched, QMouseEvent* event)
     default: {
         // Labels, frames, panels and images: Click on release inside, DblClick on the second press.
         auto* w = qobject_cast<QWidget*>(watched);
-        if (type == QEvent::MouseButtonRelease && w != nullptr && w->rect().contains(event->position().toPoint())) {
+        if (type == QEvent::MouseButtonRelease && w != nullptr &&
+            w->rect().contains(event->position().toPoint())) {
             m_host.userInput(&control, [&] { runtime->userClick(control); });
         } else if (type == QEvent::MouseButtonDblClick) {
             m_host.userInput(&control, [&] { runtime->dispatch([&] { control.dblClick.raise(); }); });

@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-
 #include <set>
 
 namespace platform::qt
@@ -44,8 +43,8 @@ bool isSeparator(const ControlProps& p)
 
 } // namespace
 
-FormWindow::FormWindow(QtHost& host, Form& form) : QWidget(nullptr, flagsFor(form.props().borderStyle)),
-                                                    m_host(host), m_form(form)
+FormWindow::FormWindow(QtHost& host, Form& form)
+    : QWidget(nullptr, flagsFor(form.props().borderStyle)), m_host(host), m_form(form)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
@@ -145,18 +144,21 @@ void FormWindow::connectInput(Control& control, QWidget* w)
                 [this, c] { m_host.userInput(c, [&] { m_host.runtime()->userClick(*c); }); });
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         auto* list = static_cast<ListControl*>(c);
-        connect(combo, &QComboBox::activated, this,
-                [this, list](int index) { m_host.userInput(list, [&] { m_host.runtime()->userChoose(*list, index); }); });
+        connect(combo, &QComboBox::activated, this, [this, list](int index) {
+            m_host.userInput(list, [&] { m_host.runtime()->userChoose(*list, index); });
+        });
         if (QLineEdit* edit = combo->lineEdit()) {
             // Typing into an editable list writes its text, which raises Change as a code write would.
             connect(edit, &QLineEdit::textEdited, this, [this, list](const QString& text) {
-                m_host.userInput(list, [&] { m_host.runtime()->dispatch([&] { list->setText(toUtf8(text)); }); });
+                m_host.userInput(list,
+                                 [&] { m_host.runtime()->dispatch([&] { list->setText(toUtf8(text)); }); });
             });
         }
     } else if (auto* listWidget = qobject_cast<QListWidget*>(w)) {
         auto* list = static_cast<ListControl*>(c);
-        connect(listWidget, &QListWidget::currentRowChanged, this,
-                [this, list](int row) { m_host.userInput(list, [&] { m_host.runtime()->userChoose(*list, row); }); });
+        connect(listWidget, &QListWidget::currentRowChanged, this, [this, list](int row) {
+            m_host.userInput(list, [&] { m_host.runtime()->userChoose(*list, row); });
+        });
     }
 }
 
@@ -222,8 +224,11 @@ void FormWindow::syncAction(Control& item)
 void FormWindow::syncAll()
 {
     syncForm();
+    // Containers before their children, so that colours pass down.
     for (Control* c : m_form.controls()) {
-        syncControl(*c);
+        if (c->container() == nullptr || c->kind() == ControlKind::MenuItem) {
+            syncControl(*c);
+        }
     }
 }
 
@@ -240,26 +245,43 @@ void FormWindow::syncForm()
         unsetCursor();
     }
     switch (p.windowState) {
-    case WindowState::Minimized: setWindowState(Qt::WindowMinimized); break;
+    case WindowState::Minimized:
+        setWindowState(Qt::WindowMinimized);
+        break;
     case WindowState::Maximized:
-    case WindowState::Normal: setWindowState(Qt::WindowNoState); break;
+    case WindowState::Normal:
+        setWindowState(Qt::WindowNoState);
+        break;
     }
 }
 
 void FormWindow::syncControl(Control& control)
 {
     switch (control.kind()) {
-    case ControlKind::MenuItem: syncAction(control); return;
+    case ControlKind::MenuItem:
+        syncAction(control);
+        return;
     case ControlKind::Line:
     case ControlKind::Shape:
         if (GraphicsLayer* layer = m_layerOf[&control]) {
             layer->update();
         }
         return;
-    default: break;
+    default:
+        break;
     }
-    if (QWidget* w = widget(control)) {
-        applyControl(w, control);
+    QWidget* w = widget(control);
+    if (w == nullptr) {
+        return;
+    }
+    applyControl(w, control);
+    if (control.kind() == ControlKind::Frame || control.kind() == ControlKind::Panel) {
+        // Children with the button-face colour show their container's colour.
+        for (Control* child : m_form.controls()) {
+            if (child->container() == &control) {
+                syncControl(*child);
+            }
+        }
     }
 }
 

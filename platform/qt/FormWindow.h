@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <map>
 
 class QAction;
@@ -27,7 +26,7 @@ class FormWindow final : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     FormWindow(QtHost& host, Form& form);
 
     Form& form() const { return m_form; }
@@ -42,12 +41,12 @@ public:
     // Outer position and client size from the model.
     void placeOnScreen();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build();
     QWidget* ensureWidget(Control& control);
     QWidget* containerWidget(const Control& control);
@@ -57,9 +56,9 @@ private:
     void watch(QObject* object, Control* control);
 
     // Input routing (FormInput.cpp).
-    bool keyPress(Control* control, QObject* watched, QKeyEvent* event);
+    bool keyPress(Control* control, QKeyEvent* event);
     bool mouse(Control& control, QObject* watched, QMouseEvent* event);
-    bool ctrlLetter(Control* control, QObject* watched, QKeyEvent* event, char letter);
+    bool ctrlLetter(Control* control, QKeyEvent* event, char letter);
     Control* keyTarget(Control* control) const;
     bool hasShortcut(const std::string& shortcut) const;
     void reportSelection(Control& control);

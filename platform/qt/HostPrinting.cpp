@@ -9,7 +9,6 @@
 #include "platform/qt/QtHost.h"
 
 #include <QPrinterInfo>
-
 #include <algorithm>
 #include <iostream>
 
@@ -51,7 +50,7 @@ SizeTwips QtHost::pageSize(const std::string& device, int orientation)
 void QtHost::printDocument(const PrintedDocument& document)
 {
     if (document.abandoned) {
-        return;  // an abandoned document never reaches the printer
+        return; // an abandoned document never reaches the printer
     }
     const FormImages formImages = [this](const std::string& name) {
         Form* form = m_runtime == nullptr ? nullptr : m_runtime->findForm(name);
@@ -85,7 +84,7 @@ void QtHost::printDocument(const PrintedDocument& document)
     }
     QPrinter printer(QPrinterInfo::printerInfo(toQString(document.device)), QPrinter::HighResolution);
     printer.setFullPage(false);
-    printer.setCopyCount(1);  // the program prints each copy as a document of its own
+    printer.setCopyCount(1); // the program prints each copy as a document of its own
     printer.setDocName(QStringLiteral("Korvanta"));
     setOrientation(printer, document.orientation);
     QPainter painter;

@@ -11,7 +11,6 @@
 #include <QStyle>
 #include <QTextLayout>
 #include <QVBoxLayout>
-
 #include <vector>
 
 namespace platform::qt
@@ -20,12 +19,12 @@ namespace platform::qt
 namespace
 {
 
-constexpr int MaxTextWidth = 560;  // pixels; longer lines wrap at word boundaries
+constexpr int MaxTextWidth = 560; // pixels; longer lines wrap at word boundaries
 
 // Text with tab stops every eight average character widths, wrapped at a maximum width.
 class MessageText final : public QWidget
 {
-public:
+  public:
     MessageText(QString text, QWidget* parent) : QWidget(parent), m_text(std::move(text))
     {
         m_option.setTabStopDistance(8.0 * QFontMetricsF(font()).averageCharWidth());
@@ -40,7 +39,7 @@ public:
         return layOut(width).toSize() + QSize(2, 2);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -60,7 +59,7 @@ protected:
         }
     }
 
-private:
+  private:
     QSizeF layOut(double width) const
     {
         double height = 0;
@@ -92,20 +91,26 @@ struct ButtonSpec
 std::vector<ButtonSpec> buttonsOf(Buttons buttons)
 {
     switch (buttons) {
-    case Buttons::OKCancel: return {{MsgResult::OK, "OK"}, {MsgResult::Cancel, "Cancel"}};
-    case Buttons::YesNo: return {{MsgResult::Yes, "&Yes"}, {MsgResult::No, "&No"}};
+    case Buttons::OKCancel:
+        return {{MsgResult::OK, "OK"}, {MsgResult::Cancel, "Cancel"}};
+    case Buttons::YesNo:
+        return {{MsgResult::Yes, "&Yes"}, {MsgResult::No, "&No"}};
     case Buttons::YesNoCancel:
         return {{MsgResult::Yes, "&Yes"}, {MsgResult::No, "&No"}, {MsgResult::Cancel, "Cancel"}};
-    default: return {{MsgResult::OK, "OK"}};
+    default:
+        return {{MsgResult::OK, "OK"}};
     }
 }
 
 QStyle::StandardPixmap iconOf(Icon icon)
 {
     switch (icon) {
-    case Icon::Question: return QStyle::SP_MessageBoxQuestion;
-    case Icon::Exclamation: return QStyle::SP_MessageBoxWarning;
-    default: return QStyle::SP_MessageBoxInformation;
+    case Icon::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    case Icon::Exclamation:
+        return QStyle::SP_MessageBoxWarning;
+    default:
+        return QStyle::SP_MessageBoxInformation;
     }
 }
 
@@ -169,9 +174,12 @@ QAbstractButton* MessageDialog::button(MsgResult result) const
 std::optional<MsgResult> MessageDialog::escapeResult() const
 {
     switch (m_buttons) {
-    case Buttons::OK: return MsgResult::OK;
-    case Buttons::YesNo: return std::nullopt;
-    default: return MsgResult::Cancel;
+    case Buttons::OK:
+        return MsgResult::OK;
+    case Buttons::YesNo:
+        return std::nullopt;
+    default:
+        return MsgResult::Cancel;
     }
 }
 

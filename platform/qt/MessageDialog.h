@@ -18,7 +18,7 @@ class MessageDialog final : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     MessageDialog(const MessageRequest& request, QWidget* parent);
 
     // The text as the box shows it, and the answer a click on the button of that result gives.
@@ -28,10 +28,10 @@ public:
 
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     std::optional<MsgResult> escapeResult() const;
 
     QString m_text;

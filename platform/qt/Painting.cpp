@@ -17,27 +17,30 @@ namespace
 Qt::Alignment horizontal(Alignment alignment)
 {
     switch (alignment) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
-// The face colour of a control: system colours fall back to what the container shows.
-QColor faceColour(const ControlProps& p, const QWidget& widget)
+// The face colour of a container: its own, or its container's for the button-face colour.
+QColor faceColour(const QWidget& widget)
 {
-    if (p.backColor == SystemButtonFace || p.transparent) {
-        return widget.palette().color(QPalette::Window);
-    }
-    return toQColor(p.backColor);
+    return widget.palette().color(QPalette::Window);
 }
 
 Qt::PenStyle penStyle(LineStyle style)
 {
     switch (style) {
-    case LineStyle::Dash: return Qt::DashLine;
-    case LineStyle::Dot: return Qt::DotLine;
-    default: return Qt::SolidLine;
+    case LineStyle::Dash:
+        return Qt::DashLine;
+    case LineStyle::Dot:
+        return Qt::DotLine;
+    default:
+        return Qt::SolidLine;
     }
 }
 
@@ -50,7 +53,7 @@ void PanelWidget::paintEvent(QPaintEvent*)
     const ControlProps& p = m_control.props();
     QPainter painter(this);
     QRect r = rect();
-    painter.fillRect(r, faceColour(p, *this));
+    painter.fillRect(r, faceColour(*this));
 
     // Bevel: raised puts the light edge top-left, inset bottom-right.
     if (p.bevelOuter == 1 || p.bevelOuter == 2) {
@@ -99,6 +102,36 @@ void PanelWidget::paintEvent(QPaintEvent*)
     painter.drawText(textRect, flags, text);
 }
 
+FrameWidget::FrameWidget(Control& control, QWidget* parent) : QWidget(parent), m_control(control) {}
+
+void FrameWidget::paintEvent(QPaintEvent*)
+{
+    const ControlProps& p = m_control.props();
+    QPainter painter(this);
+    const QRect r = rect();
+    if (!p.transparent) {
+        painter.fillRect(r, faceColour(*this));
+    }
+    const QFont font = screenFont(p.font);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QString caption = toQString(p.caption).remove(QLatin1Char('&'));
+    // The border runs through the middle of the caption line; an empty caption puts it at the top.
+    const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect border(r.left(), r.top() + top, r.width() - 2, r.height() - top - 2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    if (!caption.isEmpty()) {
+        const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+        painter.fillRect(text, faceColour(*this));
+        painter.setPen(isEnabled() ? toQColor(p.foreColor)
+                                   : palette().color(QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(text, static_cast<int>(Qt::AlignCenter), caption);
+    }
+}
+
 GraphicsLayer::GraphicsLayer(QWidget* container) : QWidget(container)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -139,7 +172,7 @@ void GraphicsLayer::paintEvent(QPaintEvent*)
         const QRectF box = QRectF(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height))
                                .adjusted(inset, inset, -inset, -inset);
         painter.setBrush(p.transparent || isSystemColour(p.backColor) ? QBrush(Qt::NoBrush)
-                                                                       : QBrush(toQColor(p.backColor)));
+                                                                      : QBrush(toQColor(p.backColor)));
         if (p.shape == ShapeKind::Oval) {
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.drawEllipse(box);

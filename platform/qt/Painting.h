@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <vector>
 
 namespace platform
@@ -16,13 +15,26 @@ namespace platform::qt
 
 class PanelWidget : public QWidget
 {
-public:
+  public:
     PanelWidget(Control& control, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
+    Control& m_control;
+};
+
+// A frame: an etched rectangle with its caption set into the top edge, as a container.
+class FrameWidget : public QWidget
+{
+  public:
+    FrameWidget(Control& control, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
     Control& m_control;
 };
 
@@ -30,15 +42,15 @@ private:
 // controls and transparent for the mouse, paints them all in design order.
 class GraphicsLayer : public QWidget
 {
-public:
+  public:
     explicit GraphicsLayer(QWidget* container);
     void add(Control& control) { m_items.push_back(&control); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::vector<Control*> m_items;
 };
 

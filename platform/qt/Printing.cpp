@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinterInfo>
-
 #include <algorithm>
 
 namespace platform::qt
@@ -102,7 +101,7 @@ void setOrientation(QPrinter& printer, int orientation)
 void paintDocument(QPainter& painter, QPrinter& printer, const PrintedDocument& document, bool newPageFirst,
                    const FormImages& formImages)
 {
-    const double scale = printer.resolution() / 1440.0;  // device units per twip
+    const double scale = printer.resolution() / 1440.0; // device units per twip
     auto at = [scale](double x, double y) { return QPointF(x * scale, y * scale); };
     bool needPage = newPageFirst;
     for (const std::vector<PrintOp>& page : document.pages) {
@@ -123,8 +122,12 @@ void paintDocument(QPainter& painter, QPrinter& printer, const PrintedDocument& 
                 painter.drawText(at(op.x1, op.y1) + QPointF(0, metrics.ascent()), toQString(op.text));
                 break;
             }
-            case PrintOp::Kind::Line: painter.drawLine(at(op.x1, op.y1), at(op.x2, op.y2)); break;
-            case PrintOp::Kind::Box: painter.drawRect(QRectF(at(op.x1, op.y1), at(op.x1 + op.x2, op.y1 + op.y2))); break;
+            case PrintOp::Kind::Line:
+                painter.drawLine(at(op.x1, op.y1), at(op.x2, op.y2));
+                break;
+            case PrintOp::Kind::Box:
+                painter.drawRect(QRectF(at(op.x1, op.y1), at(op.x1 + op.x2, op.y1 + op.y2)));
+                break;
             case PrintOp::Kind::Picture: {
                 const QPixmap picture = builtInPicture(op.text);
                 if (!picture.isNull()) {

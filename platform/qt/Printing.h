@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
-
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -37,13 +36,13 @@ void paintDocument(QPainter& painter, QPrinter& printer, const PrintedDocument& 
 // A PDF file that takes every document ended in one dispatch, each after the last.
 class PdfOutput
 {
-public:
+  public:
     PdfOutput(const std::filesystem::path& file, int orientation);
     bool open() const { return m_painter.isActive(); }
     void add(const PrintedDocument& document, const FormImages& formImages);
     bool finish();
 
-private:
+  private:
     QPrinter m_printer;
     QPainter m_painter;
     bool m_hasPages = false;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
-
 #include <cmath>
 
 namespace platform::qt
@@ -46,20 +45,34 @@ QColor toQColor(std::uint32_t colour)
     }
     const QPalette palette = QApplication::palette();
     switch (colour & 0xFF) {
-    case 0x05: return palette.color(QPalette::Base);             // window background
-    case 0x06: return palette.color(QPalette::Shadow);           // window frame
-    case 0x07: return palette.color(QPalette::WindowText);       // menu text
-    case 0x08: return palette.color(QPalette::Text);             // window text
-    case 0x0D: return palette.color(QPalette::Highlight);        // highlight
-    case 0x0E: return palette.color(QPalette::HighlightedText);  // highlight text
-    case 0x10: return palette.color(QPalette::Mid);              // button shadow
-    case 0x11: return palette.color(QPalette::Disabled, QPalette::Text);
-    case 0x12: return palette.color(QPalette::ButtonText);  // button text
-    case 0x14: return palette.color(QPalette::Light);       // 3-D highlight
-    case 0x15: return palette.color(QPalette::Dark);        // 3-D dark shadow
-    case 0x17: return palette.color(QPalette::ToolTipText);
-    case 0x18: return palette.color(QPalette::ToolTipBase);
-    default: return palette.color(QPalette::Button);  // button face and the rest
+    case 0x05:
+        return palette.color(QPalette::Base); // window background
+    case 0x06:
+        return palette.color(QPalette::Shadow); // window frame
+    case 0x07:
+        return palette.color(QPalette::WindowText); // menu text
+    case 0x08:
+        return palette.color(QPalette::Text); // window text
+    case 0x0D:
+        return palette.color(QPalette::Highlight); // highlight
+    case 0x0E:
+        return palette.color(QPalette::HighlightedText); // highlight text
+    case 0x10:
+        return palette.color(QPalette::Mid); // button shadow
+    case 0x11:
+        return palette.color(QPalette::Disabled, QPalette::Text);
+    case 0x12:
+        return palette.color(QPalette::ButtonText); // button text
+    case 0x14:
+        return palette.color(QPalette::Light); // 3-D highlight
+    case 0x15:
+        return palette.color(QPalette::Dark); // 3-D dark shadow
+    case 0x17:
+        return palette.color(QPalette::ToolTipText);
+    case 0x18:
+        return palette.color(QPalette::ToolTipBase);
+    default:
+        return palette.color(QPalette::Button); // button face and the rest
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
-
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -5,6 +5,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/ControlWidgets.h"
+#include "platform/qt/FormStyle.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/QtConvert.h"
@@ -15,9 +16,8 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QUrl>
-
+#include <algorithm>
 #include <iostream>
 
 namespace platform::qt
@@ -28,11 +28,11 @@ namespace
 
 class SystemClock final : public Clock
 {
-public:
+  public:
     DateTime now() override
     {
         const QDateTime t = QDateTime::currentDateTime();
-        return {t.date().year(), t.date().month(), t.date().day(),
+        return {t.date().year(), t.date().month(),  t.date().day(),
                 t.time().hour(), t.time().minute(), t.time().second()};
     }
 };
@@ -47,9 +47,11 @@ QtHost::QtHost(std::filesystem::path programFolder)
 {
     installFontSubstitutions();
     // One look on every desktop; the program ends by its own End, never because a window closed.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FormStyle);
     QApplication::setQuitOnLastWindowClosed(false);
     m_sinceOwnActivation.start();
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this] { endSession(UnloadReason::SessionEnd); });
 }
 
 QtHost::~QtHost()
@@ -145,6 +147,22 @@ void QtHost::closeRequested(Form& form)
     userInput(nullptr, [&] { m_runtime->userCloseBox(form); });
 }
 
+void QtHost::endSession(UnloadReason reason)
+{
+    if (m_runtime == nullptr || m_quitting) {
+        return;
+    }
+    for (Form* form : m_runtime->forms()) {
+        if (form->loaded()) {
+            userInput(nullptr, [&] { m_runtime->userQueryUnload(*form, reason); });
+        }
+    }
+    const auto& forms = m_runtime->forms();
+    if (std::none_of(forms.begin(), forms.end(), [](const Form* f) { return f->loaded(); })) {
+        quit();
+    }
+}
+
 void QtHost::quietActivations()
 {
     m_sinceOwnActivation.restart();
@@ -205,9 +223,13 @@ void QtHost::formChanged(Form& form, FormChange change)
     }
     FormWindow* w = window(form);
     switch (change) {
-    case FormChange::Shown: showWindow(form); break;
+    case FormChange::Shown:
+        showWindow(form);
+        break;
     case FormChange::Hidden:
-    case FormChange::Unloaded: hideWindow(form); break;
+    case FormChange::Unloaded:
+        hideWindow(form);
+        break;
     case FormChange::Moved:
         if (w != nullptr) {
             w->placeOnScreen();
@@ -215,7 +237,7 @@ void QtHost::formChanged(Form& form, FormChange change)
         break;
     case FormChange::Property:
         if (w != nullptr) {
-            w->syncForm();
+            w->syncAll(); // the form's colour reaches the controls that show it
         }
         applyScreenPointer();
         break;

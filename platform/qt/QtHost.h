@@ -2,13 +2,12 @@
 // the screen. Everything the user does reaches the form model through the runtime's user input calls.
 #pragma once
 
+#include "platform/forms/Form.h"
 #include "platform/forms/Host.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
-
-#include <QElapsedTimer>
-
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -36,7 +35,7 @@ class QtHost final : public QObject, public Host
 {
     Q_OBJECT
 
-public:
+  public:
     // Needs a QApplication. The program folder holds the settings and record files.
     explicit QtHost(std::filesystem::path programFolder);
     ~QtHost() override;
@@ -56,6 +55,9 @@ public:
     void windowActivated(Form& form);
     void closeRequested(Form& form);
     bool quitting() const { return m_quitting; }
+    // The desktop session ends (reason 2) or a termination request arrives (reason 3): every loaded
+    // form is asked to unload; the program ends once none is left.
+    void endSession(UnloadReason reason);
 
     // --- Host ---
     MsgResult messageBox(const MessageRequest& request) override;
@@ -84,7 +86,7 @@ public:
     void runModal(Form& form) override;
     void quit() override;
 
-private:
+  private:
     FormWindow* ensureWindow(Form& form);
     void showWindow(Form& form);
     void hideWindow(Form& form);
@@ -98,21 +100,20 @@ private:
     void settle();
     void finishPdf();
     std::optional<std::filesystem::path> askPdfFile(QWidget* parent);
-    template <class Dialog>
-    int runDialog(Dialog& dialog);
+    template <class Dialog> int runDialog(Dialog& dialog);
 
     std::filesystem::path m_folder;
     std::unique_ptr<Clock> m_clock;
     Runtime* m_runtime = nullptr;
     std::map<const Form*, std::unique_ptr<FormWindow>> m_windows;
     std::vector<std::pair<const Form*, QEventLoop*>> m_modalLoops;
-    int m_modalBoxes = 0;  // message boxes and dialogs up
-    int m_flushing = 0;    // inside a repaint that takes no input
+    int m_modalBoxes = 0; // message boxes and dialogs up
+    int m_flushing = 0;   // inside a repaint that takes no input
     bool m_quitting = false;
     QElapsedTimer m_sinceOwnActivation;
     bool m_screenPointer = false;
-    std::optional<std::filesystem::path> m_pdfPath;  // chosen in the print dialog for the next output
-    std::unique_ptr<PdfOutput> m_pdf;                 // the PDF being written in this dispatch
+    std::optional<std::filesystem::path> m_pdfPath; // chosen in the print dialog for the next output
+    std::unique_ptr<PdfOutput> m_pdf;               // the PDF being written in this dispatch
 };
 
 } // namespace platform::qt

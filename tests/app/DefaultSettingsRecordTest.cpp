@@ -1,7 +1,7 @@
 // The settings record's layout and its byte-level round trip.
 #include "app/DefaultSettingsRecord.h"
 
-#include "SettingsFixtures.h"
+#include "tests/app/SettingsFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,10 @@
 // Start-up with the settings file: an empty file, a complete record, refused files and the check box
 // rules, seen as a user sees them on the forms.
-#include "SettingsFixtures.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "tests/app/SettingsFixtures.h"
 
-#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>

@@ -2,13 +2,11 @@
 // coefficients (0.013 with the equivalent uniform load 6.35 P a (L - a) / L^2, 1/185 and 4/581 for
 // continuous spans) or from the elastic closed forms of a beam with overhang. EI = 1e8 lb in^2 throughout
 // (E' = 1.0 million psi, I = 100 in^4), so a deflection is the numerator / 1e8.
+#include "FakeBeamUi.h"
 #include "beam/CalcDeflection.h"
 
-#include "FakeBeamUi.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace beam
 {
@@ -54,9 +52,9 @@ TEST(Deflection, SpansWithoutOverhangUseTheEquivalentUniformLoad)
     {
         const char* name;
         std::function<void(Beam&)> setup;
-        double total, live;  // before creep
+        double total, live; // before creep
     };
-    const double Li3 = 120.0 * 120 * 120;  // 10 ft span in inches, cubed
+    const double Li3 = 120.0 * 120 * 120; // 10 ft span in inches, cubed
     const Case cases[] = {
         // 0.013 Li^3 w L / EI with w L = 1000 lb total and 400 lb live.
         {"uniform",
@@ -170,7 +168,7 @@ TEST(Deflection, OverhangSuperposesClosedForms)
     {
         const char* name;
         std::function<void(Beam&)> setup;
-        double span, tip;  // before creep, all dead load
+        double span, tip; // before creep, all dead load
     };
     const Case cases[] = {
         // Tip load: the overhang drops P c^2 (L + c) / 3EI; the backspan rises at most by
@@ -182,8 +180,7 @@ TEST(Deflection, OverhangSuperposesClosedForms)
          },
          -0.06415 * 1000 * 48 * 120 * 120 / EI, 1000.0 * 48 * 48 * (48 + 120) / (3 * EI)},
         // Uniform load on the backspan lifts the tip by the end slope w L^3 / 24EI times c.
-        {"uniform load on the backspan",
-         [](Beam& b) { b.state.member.UnifTL = 100; },
+        {"uniform load on the backspan", [](Beam& b) { b.state.member.UnifTL = 100; },
          0.013 * 1728000 * 1000 / EI, -1728000.0 * (100.0 / 12) * 48 / (24 * EI)},
         // A backspan point load P at a lifts the tip by P a (L - a)(L + a) c / 6EIL: P = 600 at 60 in.
         {"point load at mid-backspan",
@@ -195,8 +192,7 @@ TEST(Deflection, OverhangSuperposesClosedForms)
         // Self weight 12 plf (1 lb/in) over backspan and overhang: w c^3 (4L + 3c) / 24EI at the tip,
         // less the lift by the backspan's share; the span falls by 0.013 Li^3 w L / EI less
         // 0.03208 L^2 c^2 w / EI (the moment w c^2 / 2 at R2 times 0.06415).
-        {"self weight",
-         [](Beam& b) { b.state.member.SelfWeight = 12; },
+        {"self weight", [](Beam& b) { b.state.member.SelfWeight = 12; },
          (0.013 * 1728000 * 120 - 0.03208 * 14400 * 2304 * 1) / EI,
          (48.0 * 48 * 48 * 1 * (3 * 48 + 4 * 120) / 24 - 1728000.0 * 1 * 48 / 24) / EI},
     };
@@ -212,7 +208,7 @@ TEST(Deflection, OverhangSuperposesClosedForms)
         expectDeflection(d.OHDLDefl, 1.5 * c.tip);
         expectDeflection(d.OHTLDeflAllow, 2 * 48.0 / 240);
         expectDeflection(d.OHTLDeflRatio, 96 / (1.5 * c.tip));
-        expectDeflection(d.TLDeflRatio, 120 / (1.5 * c.span));  // negative when the span rises
+        expectDeflection(d.TLDeflRatio, 120 / (1.5 * c.span)); // negative when the span rises
         EXPECT_EQ(d.OHLLDeflCheck, 0);
     }
 }

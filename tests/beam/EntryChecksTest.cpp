@@ -3,9 +3,8 @@
 
 #include "beam/LoadTotals.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace beam
 {
@@ -36,7 +35,7 @@ struct RefusalCase
 {
     const char* name;
     std::function<void(BeamCriteria&)> change;
-    const char* message;  // nullptr: the entries pass
+    const char* message; // nullptr: the entries pass
     FocusTarget focus;
     MsgStyle style = MsgStyle::Plain;
 };
@@ -62,19 +61,22 @@ const char* const DurationZero =
     "The Duration of Load default for a normal load is 1.0\rIt may not be zero or empty.  Please click the "
     "Duration of Load 'On Line Help' button, (the small gray square next to Duration of Load), or see Help.";
 const char* const DurationRange =
-    "Your Duration of Load entry may be incorrect.  To choose an acceptable factor, click the Duration of Load "
+    "Your Duration of Load entry may be incorrect.  To choose an acceptable factor, click the Duration of "
+    "Load "
     "'On Line Help' button, (the small gray square next to Duration of Load), or see Help.";
-const char* const PitchMissing =
-    "The Slope Adjustment checkbox is checked. Please either uncheck the slope adjustment checkbox or enter a "
-    "PITCH in inches so Korvanta can make the adjustment.";
-const char* const PointDistanceMissing = "Please enter a Distance from the starting reaction for the Point Load";
+const char* const PitchMissing = "The Slope Adjustment checkbox is checked. Please either uncheck the slope "
+                                 "adjustment checkbox or enter a "
+                                 "PITCH in inches so Korvanta can make the adjustment.";
+const char* const PointDistanceMissing =
+    "Please enter a Distance from the starting reaction for the Point Load";
 const char* const PointLoadMissing =
     "Please enter a Load to accompany the distance already entered, or clear the distance value";
 const char* const PointBeyondSpan =
     "Please enter a point load Distance from the starting reaction that is within the span of the beam.";
 const char* const OverhangDistanceMissing = "Please enter a Distance for the overhang point load";
 const char* const PartialEndMissing = "Please enter an END location for the Partial Uniform Load";
-const char* const PartialEndNotBeyond = "The END of a Partial Uniform load must be BEYOND the Beginning location.";
+const char* const PartialEndNotBeyond =
+    "The END of a Partial Uniform load must be BEYOND the Beginning location.";
 const char* const PartialLoadMissing =
     "Please enter a Partial Uniform Load or clear the beginning (and/or) ending distances";
 const char* const PartialBeyondSpan =
@@ -94,13 +96,24 @@ TEST(EntryChecks, RefuseTheFirstFaultyEntryWithItsMessageAndFocus)
              c.Span = "";
              c.Dur = "";
          },
-         SpanMissing, {"Span"}},
+         SpanMissing,
+         {"Span"}},
         {"unbraced length equal to the span", [](BeamCriteria& c) { c.UBLtext = "10"; }, nullptr, {}},
-        {"unbraced length beyond the span", [](BeamCriteria& c) { c.UBLtext = "10.01"; }, UnbracedTooLong,
+        {"unbraced length beyond the span",
+         [](BeamCriteria& c) { c.UBLtext = "10.01"; },
+         UnbracedTooLong,
          {"UBLtext"}},
         {"duration empty", [](BeamCriteria& c) { c.Dur = ""; }, DurationZero, {"Dur"}, MsgStyle::Exclamation},
-        {"duration 0.89", [](BeamCriteria& c) { c.Dur = "0.89"; }, DurationRange, {"Dur"}, MsgStyle::Exclamation},
-        {"duration 2.01", [](BeamCriteria& c) { c.Dur = "2.01"; }, DurationRange, {"Dur"}, MsgStyle::Exclamation},
+        {"duration 0.89",
+         [](BeamCriteria& c) { c.Dur = "0.89"; },
+         DurationRange,
+         {"Dur"},
+         MsgStyle::Exclamation},
+        {"duration 2.01",
+         [](BeamCriteria& c) { c.Dur = "2.01"; },
+         DurationRange,
+         {"Dur"},
+         MsgStyle::Exclamation},
         {"duration 0.9", [](BeamCriteria& c) { c.Dur = "0.9"; }, nullptr, {}},
         {"duration 2", [](BeamCriteria& c) { c.Dur = "2"; }, nullptr, {}},
         {"slope without pitch",
@@ -108,68 +121,82 @@ TEST(EntryChecks, RefuseTheFirstFaultyEntryWithItsMessageAndFocus)
              c.Roofbutton = true;
              c.Pitchtext = "0";
          },
-         PitchMissing, {"Pitchtext"}},
+         PitchMissing,
+         {"Pitchtext"}},
         {"slope with pitch text 0.0",
          [](BeamCriteria& c) {
              c.Roofbutton = true;
              c.Pitchtext = "0.0";
          },
-         nullptr, {}},
-        {"point load without distance", [](BeamCriteria& c) { c.LPT[2] = "300"; }, PointDistanceMissing,
+         nullptr,
+         {}},
+        {"point load without distance",
+         [](BeamCriteria& c) { c.LPT[2] = "300"; },
+         PointDistanceMissing,
          {"DIS", 2}},
         {"distance without load", [](BeamCriteria& c) { c.DIS[1] = "4"; }, PointLoadMissing, {"PT", 1}},
-        {"distance beyond the span, no load", [](BeamCriteria& c) { c.DIS[3] = "10.5"; }, PointBeyondSpan,
+        {"distance beyond the span, no load",
+         [](BeamCriteria& c) { c.DIS[3] = "10.5"; },
+         PointBeyondSpan,
          {"DIS", 3}},
         {"point load at the span end",
          [](BeamCriteria& c) {
              c.PT[0] = "100";
              c.DIS[0] = "10";
          },
-         nullptr, {}},
+         nullptr,
+         {}},
         {"partial load without end",
          [](BeamCriteria& c) {
              c.PAR[2] = "50";
              c.BEGP[2] = "0";
          },
-         PartialEndMissing, {"ENDP", 2}},
+         PartialEndMissing,
+         {"ENDP", 2}},
         {"partial load ending at its beginning",
          [](BeamCriteria& c) {
              c.LPAR[1] = "20";
              c.BEGP[1] = "3";
              c.ENDP[1] = "3";
          },
-         PartialEndNotBeyond, {"ENDP", 1}},
+         PartialEndNotBeyond,
+         {"ENDP", 1}},
         {"partial positions without load",
          [](BeamCriteria& c) {
              c.BEGP[4] = "2";
              c.ENDP[4] = "4";
          },
-         PartialLoadMissing, {"PAR", 4}},
+         PartialLoadMissing,
+         {"PAR", 4}},
         {"partial load beyond the span",
          [](BeamCriteria& c) {
              c.PAR[0] = "50";
              c.BEGP[0] = "2";
              c.ENDP[0] = "12";
          },
-         PartialBeyondSpan, {"ENDP", 0}},
+         PartialBeyondSpan,
+         {"ENDP", 0}},
         {"total partial load with empty beginning",
          [](BeamCriteria& c) {
              c.PAR[1] = "50";
              c.ENDP[1] = "4";
          },
-         PartialBeginMissing, {"BEGP", 1}},
+         PartialBeginMissing,
+         {"BEGP", 1}},
         {"live-only partial load with empty beginning",
          [](BeamCriteria& c) {
              c.LPAR[2] = "30";
              c.ENDP[2] = "4";
          },
-         nullptr, {}},
+         nullptr,
+         {}},
         {"no load at all",
          [](BeamCriteria& c) {
              c.UNIF = "";
              c.LUNIF = "";
          },
-         NoLoad, {"UNIF"}},
+         NoLoad,
+         {"UNIF"}},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,7 +210,9 @@ TEST(EntryChecks, OverhangLoadsAreMeasuredFromR2)
 {
     const RefusalCase cases[] = {
         {"valid", [](BeamCriteria&) {}, nullptr, {}},
-        {"overhang point load without distance", [](BeamCriteria& c) { c.PT[5] = "200"; }, OverhangDistanceMissing,
+        {"overhang point load without distance",
+         [](BeamCriteria& c) { c.PT[5] = "200"; },
+         OverhangDistanceMissing,
          {"DIS", 5}},
         // Overhang positions are not compared with the span, and a distance alone passes.
         {"overhang positions beyond the backspan",
@@ -194,14 +223,16 @@ TEST(EntryChecks, OverhangLoadsAreMeasuredFromR2)
              c.BEGP[3] = "0";
              c.ENDP[3] = "16";
          },
-         nullptr, {}},
+         nullptr,
+         {}},
         {"backspan partial load beyond the span",
          [](BeamCriteria& c) {
              c.PAR[2] = "50";
              c.BEGP[2] = "0";
              c.ENDP[2] = "11";
          },
-         PartialBeyondSpan, {"ENDP", 2}},
+         PartialBeyondSpan,
+         {"ENDP", 2}},
         {"nothing on the overhang",
          [](BeamCriteria& c) {
              c.PT[4] = "";
@@ -209,7 +240,8 @@ TEST(EntryChecks, OverhangLoadsAreMeasuredFromR2)
              c.PT[0] = "500";
              c.DIS[0] = "2";
          },
-         NoOverhangLoad, {"PT", 4}},
+         NoOverhangLoad,
+         {"PT", 4}},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -255,10 +287,12 @@ TEST(EntryChecks, DeflectionLimitsMustBePositiveNumbers)
 {
     const char* const TotalLimit =
         "Please enter a Maximum Allowable TOTAL Load (DL + LL) Deflection value.\r\rSee help or click the "
-        "deflection 'On Line Help' button, (the small gray square next to 'Max Allowable Deflection'), if you "
+        "deflection 'On Line Help' button, (the small gray square next to 'Max Allowable Deflection'), if "
+        "you "
         "need acceptable values.";
     const char* const LiveLimit =
-        "Please enter a Maximum Allowable LIVE Load Deflection value.\r\rSee help or click the 'On Line Help' "
+        "Please enter a Maximum Allowable LIVE Load Deflection value.\r\rSee help or click the 'On Line "
+        "Help' "
         "button, (the small gray square next to 'Max Allowable Deflection'), if you need acceptable values.";
     const RefusalCase cases[] = {
         {"both given", [](BeamCriteria&) {}, nullptr, {}},
@@ -276,7 +310,8 @@ TEST(EntryChecks, DeflectionLimitsMustBePositiveNumbers)
              c.LMaxDefl = "";
              c.LUNIF = "";
          },
-         nullptr, {}},
+         nullptr,
+         {}},
         {"live empty with a live point load only",
          [](BeamCriteria& c) {
              c.LMaxDefl = "";
@@ -285,7 +320,8 @@ TEST(EntryChecks, DeflectionLimitsMustBePositiveNumbers)
              c.LPT[0] = "50";
              c.DIS[0] = "3";
          },
-         LiveLimit, {"LMaxDefl"}},
+         LiveLimit,
+         {"LMaxDefl"}},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -310,15 +346,20 @@ TEST(EntryChecks, NoLiveLoadMayExceedItsTotalLoad)
     const char* const Uniform = "Attention:\r\rThe Live uniform load is larger than the Total uniform load.  "
                                 "Please re-check your load entries.";
     const RefusalCase cases[] = {
-        {"uniform live above total: the overall check comes first", [](BeamCriteria& c) { c.LUNIF = "120"; },
-         Overall, {"UNIF"}, MsgStyle::Exclamation},
+        {"uniform live above total: the overall check comes first",
+         [](BeamCriteria& c) { c.LUNIF = "120"; },
+         Overall,
+         {"UNIF"},
+         MsgStyle::Exclamation},
         {"point live above total",
          [](BeamCriteria& c) {
              c.PT[3] = "100";
              c.LPT[3] = "150";
              c.DIS[3] = "2";
          },
-         Point, {"PT", 3}, MsgStyle::Exclamation},
+         Point,
+         {"PT", 3},
+         MsgStyle::Exclamation},
         {"partial live above total",
          [](BeamCriteria& c) {
              c.PAR[2] = "10";
@@ -326,7 +367,9 @@ TEST(EntryChecks, NoLiveLoadMayExceedItsTotalLoad)
              c.BEGP[2] = "0";
              c.ENDP[2] = "1";
          },
-         Partial, {"PAR", 2}, MsgStyle::Exclamation},
+         Partial,
+         {"PAR", 2},
+         MsgStyle::Exclamation},
         // A large point load keeps the overall totals consistent, so the uniform check is reached.
         {"uniform live above total with a point load",
          [](BeamCriteria& c) {
@@ -334,7 +377,9 @@ TEST(EntryChecks, NoLiveLoadMayExceedItsTotalLoad)
              c.PT[0] = "1000";
              c.DIS[0] = "5";
          },
-         Uniform, {"UNIF"}, MsgStyle::Exclamation},
+         Uniform,
+         {"UNIF"},
+         MsgStyle::Exclamation},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -356,15 +401,17 @@ TEST(EntryChecks, OverallLiveLoadCheckLeavesADisabledUniformBoxAlone)
 
 TEST(LoadNotices, WarnOfDeadLoadOnlyAndLargeDeadLoad)
 {
-    const std::string advice = "\rYou should check the Dead Load only with a Duration of Load set to 0.9 to see "
-                               "if it is the critical load combination.";
+    const std::string advice =
+        "\rYou should check the Dead Load only with a Duration of Load set to 0.9 to see "
+        "if it is the critical load combination.";
     BeamCriteria criteria = validBeam();
     criteria.LUNIF = "";
     auto notice = deadLoadNotice(criteria, totalsOf(criteria));
     ASSERT_TRUE(notice.has_value());
-    EXPECT_EQ(notice->message, "Attention:  No live loads have been entered, therefore the Total Loads entered "
-                               "will be treated as only Dead Load." +
-                                   advice);
+    EXPECT_EQ(notice->message,
+              "Attention:  No live loads have been entered, therefore the Total Loads entered "
+              "will be treated as only Dead Load." +
+                  advice);
     EXPECT_FALSE(notice->beep);
 
     criteria.Dur = "0.90";
@@ -391,8 +438,9 @@ TEST(LoadNotices, SlopeWithoutLiveLoadBeeps)
     const auto notice = slopeWithoutLiveLoadNotice(criteria, totalsOf(criteria));
     ASSERT_TRUE(notice.has_value());
     EXPECT_TRUE(notice->beep);
-    EXPECT_EQ(notice->message, "Slope Adjustment is checked and no live loads are entered. All total loads are "
-                               "assumed to be entirely Dead Loads and will be increased for the slope of the roof.");
+    EXPECT_EQ(notice->message,
+              "Slope Adjustment is checked and no live loads are entered. All total loads are "
+              "assumed to be entirely Dead Loads and will be increased for the slope of the roof.");
 }
 
 TEST(AreaLoadQuestion, IsAskedWhenOnlyTheCalculatorHoldsTheUniformLoad)

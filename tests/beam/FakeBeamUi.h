@@ -19,7 +19,7 @@ struct ShownMessage
 
 class FakeBeamUi : public BeamUi
 {
-public:
+  public:
     using BeamUi::msgBox;
 
     Answer msgBox(const std::string& text, MsgStyle style, const std::string& title) override
@@ -48,7 +48,7 @@ public:
     }
 
     std::vector<ShownMessage> messages;
-    std::deque<Answer> answers;  // for Yes/No questions; Yes when empty
+    std::deque<Answer> answers; // for Yes/No questions; Yes when empty
     int beeps = 0;
     int selectionPointerResets = 0;
 };

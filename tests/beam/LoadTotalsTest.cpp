@@ -1,9 +1,8 @@
 // Overhang length, load totals and the slope and rafter-spacing adjustment of the load boxes.
 #include "beam/LoadTotals.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 namespace beam
@@ -25,11 +24,8 @@ TEST(OverhangLength, IsTheFarthestOverhangPosition)
         float expected;
     };
     const Case cases[] = {
-        {"9", "10", "", "", 10},
-        {"", "", "4.5", "", 4.5f},
-        {"3", "", "2", "6.25", 6.25f},
-        {"5", "5", "5", "5", 5},
-        {"", "", "", "", 0},
+        {"9", "10", "", "", 10}, {"", "", "4.5", "", 4.5f}, {"3", "", "2", "6.25", 6.25f},
+        {"5", "5", "5", "5", 5}, {"", "", "", "", 0},
     };
     for (const Case& c : cases) {
         BeamCriteria criteria;
@@ -58,8 +54,8 @@ TEST(LoadTotals, AddUpEveryLoadBox)
     computeLoadTotals(criteria, loads, HipValleyTotals::FromLoadBoxes);
     EXPECT_EQ(loads.PTTotal, 1250);
     EXPECT_EQ(loads.LPTTotal, 400);
-    EXPECT_EQ(loads.PARTotal, 400);   // 100 plf x 4 ft
-    EXPECT_EQ(loads.LPARTotal, 160);  // 40 plf x 4 ft
+    EXPECT_EQ(loads.PARTotal, 400);  // 100 plf x 4 ft
+    EXPECT_EQ(loads.LPARTotal, 160); // 40 plf x 4 ft
     EXPECT_EQ(loads.TotalAppliedLoad, 500 + 400 + 1250);
     EXPECT_EQ(loads.TotalLiveLoad, 200 + 160 + 400);
     EXPECT_EQ(deadLoadTotal(loads), 2150 - 760);
@@ -172,11 +168,14 @@ TEST(LoadAdjustment, MultipliesDeadLoadsBySlopeAndAllLoadsBySpacing)
          },
          {{"UNIF", -1, "160"}},
          1.0f},
-        {"12 in. spacing", [] {
+        {"12 in. spacing",
+         [] {
              auto c = spaced(&BeamCriteria::Ctr12);
              c.UNIF = "100";
              return c;
-         }, {}, 1.0f},
+         },
+         {},
+         1.0f},
         {"16 in. chosen but repetitive use off",
          [] {
              auto c = spaced(&BeamCriteria::Ctr16);

@@ -1,13 +1,11 @@
 // Required section modulus and shear (CalcMomentShearReduction). The reduced shear takes off the loads
 // within one member depth d of a support; every case uses d = 12 in (1 ft) so the removed parts are
 // easy to follow by hand.
+#include "FakeBeamUi.h"
 #include "beam/CalcMomentShearReduction.h"
 
-#include "FakeBeamUi.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace beam
 {
@@ -41,7 +39,7 @@ TEST(SectionModulusReq, IsTheGoverningMomentOverFbAdj)
 {
     Member simple;
     simple.state.member.MaxMoment = 2500;
-    simple.state.member.OHMoment = 4000;  // ignored without an overhang
+    simple.state.member.OHMoment = 4000; // ignored without an overhang
     test::FakeBeamUi ui;
     EXPECT_FLOAT_EQ(simple.run(ui).SectionModulusReq, 2500 * 12 / 1200.0f);
 
@@ -122,7 +120,7 @@ TEST(ShearReduction, TakesOffTheLoadsNearTheSupports)
          [](Member& m) {
              m.criteria.Multibutton = true;
              m.criteria.UNIF = "100";
-             m.criteria.PT[0] = "5000";  // point loads have no place here
+             m.criteria.PT[0] = "5000"; // point loads have no place here
              m.criteria.DIS[0] = "0.5";
              m.state.member.SelfWeight = 10;
              m.state.member.R1TL = 412.5;

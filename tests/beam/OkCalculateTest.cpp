@@ -3,10 +3,9 @@
 
 #include "FakeBeamUi.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace
 
 class RecordingUi final : public OkCalculateUi
 {
-public:
+  public:
     RecordingUi(BeamState& state) : m_state(state) {}
 
     Answer msgBox(const std::string& text, MsgStyle style, const std::string& title) override
@@ -63,7 +62,7 @@ public:
     bool writesUnderGuard = true;
     std::int16_t refillGuardAtHandOff = 0;
 
-private:
+  private:
     BeamState& m_state;
 };
 
@@ -95,7 +94,7 @@ TEST(OkCalculate, CompleteCalculationAdjustsAnalysesAndHandsOff)
     EXPECT_FLOAT_EQ(state.loads.MomentLoads, 1666.625f);
     EXPECT_EQ(ui.progress, (std::vector<int>{10, 95, 98, 100, 0}));
     EXPECT_EQ(ui.handedOff, std::vector<HandOff>{HandOff::Wood});
-    EXPECT_EQ(ui.refillGuardAtHandOff, -1);  // criteria were just loaded
+    EXPECT_EQ(ui.refillGuardAtHandOff, -1); // criteria were just loaded
     EXPECT_EQ(state.loads.SelfWeightFactor, 0.243f);
     EXPECT_EQ(state.flags.LoadsMultiplied, -1);
     EXPECT_EQ(state.flags.RefillGuard, 0);
@@ -116,7 +115,10 @@ TEST(OkCalculate, ReleasesTheGuardsOnEveryWayOut)
     };
     const Case cases[] = {
         {"an entry check refuses", [](BeamCriteria& c) { c.Span = ""; }, {}, "focus Span(-1)"},
-        {"a deflection limit is refused", [](BeamCriteria& c) { c.MaxDefl = "240x"; }, {}, "focus MaxDefl(-1)"},
+        {"a deflection limit is refused",
+         [](BeamCriteria& c) { c.MaxDefl = "240x"; },
+         {},
+         "focus MaxDefl(-1)"},
         {"the long overhang is declined",
          [](BeamCriteria& c) {
              c.SimpleSpanbutton = false;
@@ -124,8 +126,11 @@ TEST(OkCalculate, ReleasesTheGuardsOnEveryWayOut)
              c.PT[4] = "300";
              c.DIS[4] = "6";
          },
-         {Answer::No}, "beep"},
-        {"a run-time error is trapped", [](BeamCriteria& c) { c.UNIF = "1e999"; }, {},
+         {Answer::No},
+         "beep"},
+        {"a run-time error is trapped",
+         [](BeamCriteria& c) { c.UNIF = "1e999"; },
+         {},
          "message Korvanta Error: Form 1"},
     };
     for (const Case& c : cases) {
@@ -148,7 +153,7 @@ TEST(OkCalculate, ReleasesTheGuardsOnEveryWayOut)
 TEST(OkCalculate, TrappedErrorShowsItsDescription)
 {
     BeamCriteria criteria = woodBeam();
-    criteria.UNIF = "1e999";  // beyond the Double range
+    criteria.UNIF = "1e999"; // beyond the Double range
     BeamState state;
     RecordingUi ui{state};
     OkCalculate(criteria, state, ui);
@@ -278,7 +283,7 @@ TEST(OkCalculate, HipOrValleyGetsItsOwnReactions)
     criteria.SimpleSpanbutton = false;
     criteria.IncButton = true;
     criteria.UNIFEnabled = false;
-    criteria.UNIF = "30";  // the calculator's equivalent uniform load
+    criteria.UNIF = "30"; // the calculator's equivalent uniform load
     criteria.LUNIF = "10";
     criteria.IncUnifTL = "50";
     BeamState state;
@@ -287,8 +292,8 @@ TEST(OkCalculate, HipOrValleyGetsItsOwnReactions)
     RecordingUi ui{state};
     OkCalculate(criteria, state, ui);
     EXPECT_EQ(ui.handedOff.size(), 1u);
-    EXPECT_FLOAT_EQ(state.loads.R1Loads, 600);  // 50 x 12 / 2 + 900 / 3
-    EXPECT_FLOAT_EQ(state.loads.R2Loads, 900);  // 300 + 2 x 900 / 3
+    EXPECT_FLOAT_EQ(state.loads.R1Loads, 600); // 50 x 12 / 2 + 900 / 3
+    EXPECT_FLOAT_EQ(state.loads.R2Loads, 900); // 300 + 2 x 900 / 3
     EXPECT_FLOAT_EQ(state.loads.TotalAppliedLoad, 360);
 }
 

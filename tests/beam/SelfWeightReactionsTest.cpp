@@ -1,12 +1,10 @@
 // Reactions with self weight (TReac): the applied-load reactions plus the statics of a uniform self
 // weight w for each support case.
+#include "FakeBeamUi.h"
 #include "beam/TReac.h"
 
-#include "FakeBeamUi.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace beam
 {
@@ -53,7 +51,7 @@ TEST(TReac, AddsTheSelfWeightOfEachSupportCase)
          [](BeamCriteria& c) {
              c.SimpleSpanbutton = false;
              c.IncButton = true;
-             c.OHbutton = true;  // not looked at once the hip option is seen
+             c.OHbutton = true; // not looked at once the hip option is seen
              c.IncUnifTL = "30";
          },
          0, 550, 850},
@@ -83,13 +81,14 @@ TEST(TReac, FailingReactionKeepsItsValueAndTheOtherGoesOn)
     criteria.SimpleSpanbutton = false;
     criteria.OHbutton = true;
     BeamState state;
-    state.member.SpanLength = 0;  // both overhang shares divide by 2L
+    state.member.SpanLength = 0; // both overhang shares divide by 2L
     state.member.SelfWeight = 20;
     state.member.R1TL = 11;
     state.member.R2TL = 22;
     test::FakeBeamUi ui;
     TReac(criteria, state, ui);
-    EXPECT_EQ(ui.texts(), (std::vector<std::string>{"Error at TReac sub procedure", "Error at TReac sub procedure"}));
+    EXPECT_EQ(ui.texts(),
+              (std::vector<std::string>{"Error at TReac sub procedure", "Error at TReac sub procedure"}));
     EXPECT_EQ(state.member.R1TL, 11);
     EXPECT_EQ(state.member.R2TL, 22);
 }

@@ -1,13 +1,13 @@
 // Reactions, station table and governing moments of the applied loads, against the closed forms of
 // statics for simple spans, overhangs, equal continuous spans and hips and valleys.
-#include "beam/GoverningMoments.h"
-#include "beam/LoadTotals.h"
 #include "beam/StationTable.h"
 
-#include <gtest/gtest.h>
+#include "beam/GoverningMoments.h"
+#include "beam/LoadTotals.h"
 
 #include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace beam
@@ -179,7 +179,7 @@ TEST(Reactions, HipOrValleyTakeAThirdOfTheIncreasingLoadAtR1)
     criteria.IncButton = true;
     criteria.IncUnifTL = "50";
     criteria.IncUnifLL = "20";
-    criteria.UNIF = "25";  // an ordinary box still counts in the moments, never in the reactions
+    criteria.UNIF = "25"; // an ordinary box still counts in the moments, never in the reactions
     AppliedLoads loads;
     loads.IncTLTotal = 900;
     loads.IncLLTotal = 300;
@@ -191,8 +191,8 @@ TEST(Reactions, HipOrValleyTakeAThirdOfTheIncreasingLoadAtR1)
     EXPECT_FLOAT_EQ(loads.R2Loads, 900);
     EXPECT_FLOAT_EQ(loads.R1LL, 220);
     EXPECT_FLOAT_EQ(loads.R2LL, 320);
-    EXPECT_FLOAT_EQ(loads.TotalAppliedLoad, 300);  // 25 x 12 from the boxes
-    EXPECT_FLOAT_EQ(loads.MomentLoads, 450);       // 25 x 12^2 / 8
+    EXPECT_FLOAT_EQ(loads.TotalAppliedLoad, 300); // 25 x 12 from the boxes
+    EXPECT_FLOAT_EQ(loads.MomentLoads, 450);      // 25 x 12^2 / 8
 }
 
 TEST(StationTable, MomentAndShearFollowTheClosedFormAtEveryStation)
@@ -382,7 +382,7 @@ TEST(StationTable, ContinuousBeamKeepsAnEmptyTable)
     criteria.Multibutton = true;
     criteria.UNIF = "100";
     AppliedLoads loads;
-    loads.StationTable[3][4] = 7;  // left from an earlier calculation
+    loads.StationTable[3][4] = 7; // left from an earlier calculation
     loads.NegMomentX = 2;
     computeLoadTotals(criteria, loads, HipValleyTotals::FromLoadBoxes);
     computeReactions(criteria, loads);
@@ -454,8 +454,8 @@ TEST(StationTable, ProgressAdvancesByLoad)
 TEST(HandOffTarget, FollowsTheSpeciesGroup)
 {
     BeamCriteria criteria;
-    const HandOff expected[] = {HandOff::Wood, HandOff::Wood, HandOff::Wood,         HandOff::Wood,
-                                HandOff::Wood, HandOff::Wood, HandOff::Wood,         HandOff::CustomValues,
+    const HandOff expected[] = {HandOff::Wood,         HandOff::Wood, HandOff::Wood, HandOff::Wood,
+                                HandOff::Wood,         HandOff::Wood, HandOff::Wood, HandOff::CustomValues,
                                 HandOff::CustomValues, HandOff::Steel};
     for (int group = 0; group < 10; ++group) {
         criteria.group = {};

@@ -1,0 +1,18 @@
+// Invalidating the selection shown on the criteria form.
+#include "app/ClearSelection.h"
+
+#include "app/Program.h"
+
+namespace app
+{
+
+void ClearSelection(Program& program)
+{
+    SharedState& s = program.state;
+    s.SelectionStatus.clear();
+    program.form1.SavePanel.setCaption("   Selection:  None");
+    program.form1.MnuDataRecord.setEnabled(false);
+    s.SavedSelection = SavedSelectionTexts{};
+}
+
+} // namespace app

@@ -1,0 +1,19 @@
+// The look of the program's windows: Qt's Fusion style everywhere, with the tight button margins the
+// forms were laid out for (their small buttons would otherwise clip short captions such as "PLF").
+#pragma once
+
+#include <QProxyStyle>
+
+namespace platform::qt
+{
+
+class FormStyle final : public QProxyStyle
+{
+  public:
+    FormStyle();
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override;
+};
+
+} // namespace platform::qt

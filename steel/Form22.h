@@ -1,0 +1,42 @@
+// Form22, the steel selection form. "OK Calculate" hands every steel beam to it; for now it shows the
+// governing moment and the reactions of the applied loads. The shape tables, quick picks, "OK Test"
+// and the menus come with the steel selection itself.
+#pragma once
+
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+
+namespace app
+{
+class Program;
+}
+
+namespace steel
+{
+
+class Form22 final : public platform::Form
+{
+  public:
+    explicit Form22(app::Program& program);
+
+    platform::Label StlMoment{*this, "StlMoment"};
+    platform::Label StlReac1{*this, "StlReac1"};
+    platform::Label StlReac2{*this, "StlReac2"};
+
+  private:
+    void design() override; // Form22Design.cpp
+    void onLoad() override { Form_Load(); }
+    void onActivate() override { Form_Activate(); }
+    void onQueryUnload(bool& cancel, platform::UnloadReason reason) override
+    {
+        Form_QueryUnload(cancel, reason);
+    }
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_QueryUnload(bool& cancel, platform::UnloadReason unloadMode);
+
+    app::Program& m_program;
+};
+
+} // namespace steel
