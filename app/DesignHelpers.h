@@ -82,6 +82,7 @@ inline void tipButton(platform::CommandButton& button, platform::Control* contai
                       std::string_view toolTip, double size = TipButtonSize)
 {
     button3D(button, container, left, top, size, size, "");
+    button.setPicture("QuickTip"); // a question mark, so the button reads as help, not as a check box
     button.setTabStop(false);
     button.setToolTipText(toolTip);
 }

@@ -58,8 +58,9 @@ void OkCalculateForms::pressAreaLoadButton(beam::BeamCriteria& criteria)
     criteria.LUNIF = form1.LUNIF.text();
 }
 
-// The focus rules of the runtime apply: a box that cannot take the focus raises error 5, which the
-// calculation's trap reports. A name Form1 does not have is reported the same way, as a missing
+// A refusal has already told the user what to mend; a box that cannot take the focus now (the uniform
+// load of a hip or valley, whose frame is disabled) is left unfocused rather than adding an error
+// message to the refusal. A name Form1 does not have is a programming error, reported as a missing
 // control array element.
 void OkCalculateForms::setFocus(const beam::FocusTarget& target)
 {
@@ -67,7 +68,9 @@ void OkCalculateForms::setFocus(const beam::FocusTarget& target)
     if (control == nullptr) {
         platform::raise(340);
     }
-    control->setFocus();
+    if (control->canFocus()) {
+        control->setFocus();
+    }
 }
 
 void OkCalculateForms::resetCriteriaPointer()

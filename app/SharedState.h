@@ -24,7 +24,9 @@ struct SavedSelectionTexts
 struct SharedState
 {
     // The guards are stored once, with the flags of the load analysis that sets them too.
-    explicit SharedState(beam::CalcFlags& flags) : ChangeGuard(flags.ChangeGuard), RefillGuard(flags.RefillGuard) {}
+    explicit SharedState(beam::CalcFlags& flags)
+        : ChangeGuard(flags.ChangeGuard), RefillGuard(flags.RefillGuard)
+    {}
 
     // --- Settings: the settings record in memory and what its load applied ---
     DefaultSettingsRecord DefaultSettings;

@@ -291,6 +291,10 @@ void Runtime::userKey(Control& control, Key key, int shiftState)
             tabFrom(control, (shiftState & shift::Shift) != 0);
             return;
         }
+        if (key == Key::Enter && control.kind() == ControlKind::CommandButton) {
+            static_cast<CommandButton&>(control).setValue(true); // Enter presses the focused button
+            return;
+        }
         if (key == Key::Enter || key == Key::Escape) {
             const bool multiLine = box != nullptr && box->m_props.multiLine;
             for (Control* c : form.controls()) {

@@ -66,6 +66,7 @@ void applyColours(QWidget* widget, const ControlProps& p, QPalette::ColorRole ba
         setRole(palette, back, toQColor(p.backColor));
     }
     setRole(palette, fore, toQColor(p.foreColor));
+    palette.setColor(QPalette::Disabled, fore, QColor(128, 128, 128));
     widget->setPalette(palette);
     widget->setAutoFillBackground(!p.transparent && back == QPalette::Window);
 }
@@ -272,6 +273,9 @@ void applyControl(QWidget* widget, Control& control)
         button->setDefault(p.isDefault);
         const QPixmap picture = builtInPicture(p.picture);
         button->setIcon(picture.isNull() ? QIcon() : QIcon(picture));
+        if (!picture.isNull()) {
+            button->setIconSize(picture.size());
+        }
         QPalette palette = button->palette();
         setRole(palette, QPalette::Button,
                 p.backColor == SystemButtonFace ? QApplication::palette().color(QPalette::Button)

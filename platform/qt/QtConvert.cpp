@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QPalette>
 #include <cmath>
 
@@ -110,7 +111,23 @@ QPixmap builtInPicture(std::string_view id)
         return {};
     }
     const QString path = QStringLiteral(":/pictures/") + toQString(id);
-    return QFile::exists(path) ? QPixmap(path) : QPixmap();
+    if (QFile::exists(path)) {
+        return QPixmap(path);
+    }
+    if (id == "QuickTip") {
+        // Drawn rather than stored: a navy question mark for the quick-tip buttons.
+        QPixmap glyph(9, 9);
+        glyph.fill(Qt::transparent);
+        QPainter painter(&glyph);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(10);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 0, 128));
+        painter.drawText(glyph.rect(), Qt::AlignCenter, QStringLiteral("?"));
+        return glyph;
+    }
+    return {};
 }
 
 int toModelPosition(const QString& text, int position)

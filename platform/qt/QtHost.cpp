@@ -48,6 +48,13 @@ QtHost::QtHost(std::filesystem::path programFolder)
     installFontSubstitutions();
     // One look on every desktop; the program ends by its own End, never because a window closed.
     QApplication::setStyle(new FormStyle);
+    // Disabled text in the classic grey, which stays readable on the grey forms (the style's own
+    // disabled colour nearly matches the form background).
+    QPalette palette = QApplication::palette();
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
+    QApplication::setPalette(palette);
     QApplication::setQuitOnLastWindowClosed(false);
     m_sinceOwnActivation.start();
     connect(qApp, &QGuiApplication::commitDataRequest, this,

@@ -296,6 +296,24 @@ TEST(OkCalculateFormChecks, RefusalMovesTheFocusToTheBoxToMend)
     }
 }
 
+// A hip or valley without loads is refused like any beam without loads; its uniform load box sits in a
+// disabled frame, so the focus stays put instead of a second, technical message following the refusal.
+TEST(OkCalculateFormChecks, HipWithoutLoadsIsRefusedWithOneMessage)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    auto& form1 = program.form1;
+    driver.click(form1.IncButton);
+    driver.retype(form1.Span, "10");
+    driver.runtime().dispatch([&] { form1.CmdOK.setEnabled(true); }); // as the hip calculator leaves it
+    driver.clearMessages();
+    driver.click(form1.CmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_NE(driver.messages()[0].title, "Korvanta Error: Form 1");
+    EXPECT_TRUE(driver.untrappedErrors().empty());
+    EXPECT_TRUE(form1.visible());
+}
+
 // Rafter spacing 24 in. doubles every load box above 0; the box writes of the program leave the
 // selection standing, and once the calculation is over an edit clears it again.
 TEST_F(OkCalculateForm, SpacingAdjustsTheLoadBoxesUnderTheGuard)
@@ -337,11 +355,8 @@ TEST_F(OkCalculateForm, ReturningToTheCriteriaFormGivesBackTheLoadsAsTyped)
 {
     driver.click(form1.Rep);
     driver.click(form1.Ctr16);
-    enter({{&form1.Span, "10"},
-           {&form1.UNIF, "12.4"},
-           {&form1.PT(0), "300"},
-           {&form1.DIS(0), "5"}});
-    driver.paste(form1.LUNIF, ".4");  // typed, the lone "." would be refused first
+    enter({{&form1.Span, "10"}, {&form1.UNIF, "12.4"}, {&form1.PT(0), "300"}, {&form1.DIS(0), "5"}});
+    driver.paste(form1.LUNIF, ".4"); // typed, the lone "." would be refused first
     calculate();
     ASSERT_TRUE(program.form3.visible());
     EXPECT_NE(form1.UNIF.text(), "12.4");

@@ -151,6 +151,17 @@ TEST_F(FormEvents, FocusTabOrderAndTheDefaultButton)
                                   "F.Box.GotFocus", "F.Ok.Click pressed", "F.MnuNew.Click"}));
 }
 
+TEST_F(FormEvents, EnterPressesTheFocusedButtonAndOnlyADefaultOneFromABox)
+{
+    showForm();
+    form.Ok.setDefault(false);
+    driver.key(form.Box, platform::Key::Enter);
+    EXPECT_TRUE(log.empty());
+    driver.focus(form.Ok);
+    driver.key(form.Ok, platform::Key::Enter);
+    EXPECT_EQ(log, (fixtures::Log{"F.Box.LostFocus", "F.Ok.Click pressed"}));
+}
+
 TEST_F(FormEvents, SelectionIsClampedToTheText)
 {
     form.Box.setSelStart(0);
