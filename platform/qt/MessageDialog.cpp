@@ -82,13 +82,13 @@ class MessageText final : public QWidget
     QTextOption m_option;
 };
 
-struct ButtonSpec
+struct ButtonChoice
 {
     MsgResult result;
     const char* text;
 };
 
-std::vector<ButtonSpec> buttonsOf(Buttons buttons)
+std::vector<ButtonChoice> buttonsOf(Buttons buttons)
 {
     switch (buttons) {
     case Buttons::OKCancel:
@@ -137,9 +137,9 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     bool first = true;
-    for (const ButtonSpec& spec : buttonsOf(request.buttons)) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.text), this);
-        button->setProperty("msgResult", static_cast<int>(spec.result));
+    for (const ButtonChoice& choice : buttonsOf(request.buttons)) {
+        auto* button = new QPushButton(QString::fromLatin1(choice.text), this);
+        button->setProperty("msgResult", static_cast<int>(choice.result));
         button->setMinimumWidth(80);
         button->setAutoDefault(first);
         button->setDefault(first);
@@ -147,7 +147,7 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
             button->setFocus();
         }
         first = false;
-        const int result = static_cast<int>(spec.result);
+        const int result = static_cast<int>(choice.result);
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         row->addWidget(button);
     }
