@@ -274,8 +274,9 @@ bool accepted(const EntryRule& rule, const std::string& text)
         }
     }
     // The strict test first: it refuses what the leading-number reading would cut short ("1,8", "12a")
-    // and every value beyond the range of a double.
-    if (!platform::num::isNumberText(text)) {
+    // and every value beyond the range of a double. Thousands separators are refused too: the comma key
+    // is kept out of these boxes, yet a pasted "1,000" would pass the strict test and then read as 1.
+    if (!platform::num::isNumberText(text) || text.find(',') != std::string::npos) {
         return false;
     }
     const double value = platform::num::leadingNumber(text);

@@ -76,7 +76,9 @@ template <class F> void forEachSpanStrip(const Beam& beam, double w, double b, d
 {
     const double dx = beam.L / 200;
     for (int i = 0; i <= 200; ++i) {
-        const double x = i * dx;
+        // Stations are Single values, as in the station table, so a load ending exactly on a station
+        // leaves that station unloaded.
+        const double x = num::toSingle(i * dx);
         if (b < x && x < e) {
             f(w * dx, x);
         }
@@ -88,7 +90,7 @@ template <class F> void forEachOverhangStrip(const Beam& beam, double w, double 
 {
     const double dc = beam.c / 100;
     for (int j = 0; j <= 100; ++j) {
-        const double x = j * dc;
+        const double x = num::toSingle(j * dc);
         if (b < x && x < e) {
             f(w * beam.c / 100, 12 * beam.c / 100 * j);
         }

@@ -59,11 +59,26 @@ double smallerFbAdj(const MemberUnderTest& m, bool scl, double CLmin)
 namespace
 {
 
-double momentWithSelfWeight(const BeamCriteria& c, const AppliedLoads& loads, double w, double L)
+// The largest span moment of an overhanging beam with its self weight w over backspan L and overhang a.
+// The self weight's own moment w x (L^2 - a^2) / (2 L) - w x^2 / 2 is added station by station to the
+// moments of the applied loads: adding w x^2 / 2 at the applied loads' peak, as the test once did, has
+// the wrong sign of curvature and drops the backspan's self weight whenever the overhang loads leave no
+// positive moment, so a smaller member could pass on a fraction of its real moment.
+double overhangMomentWithSelfWeight(const AppliedLoads& loads, double w, double L, double a)
+{
+    double largest = loads.MaxMomentLoads;
+    for (int i = 0; i < StationCount; ++i) {
+        const double x = L / 200 * i;
+        const double selfWeight = num::div(w * x * (L * L - a * a), 2 * L) - w * x * x / 2;
+        largest = std::max(largest, double{loads.StationTable[i][StationRow::Moment]} + selfWeight);
+    }
+    return largest;
+}
+
+double momentWithSelfWeight(const BeamCriteria& c, const AppliedLoads& loads, double w, double L, double a)
 {
     if (c.OHbutton) {
-        const double x = loads.MaxMomentLoadsX;
-        return loads.MaxMomentLoads + w * x * x / 2;
+        return overhangMomentWithSelfWeight(loads, w, L, a);
     }
     if (c.continuousTwoSpans()) {
         return loads.MomentLoads + 0.125 * w * L * L;
@@ -109,7 +124,7 @@ void testSmallerSize(const BeamCriteria& c, BeamState& state, BeamUi& ui)
 
     const double R1 = r1WithSelfWeight(c, loads, w, L, a);
     const double R2 = r2WithSelfWeight(c, loads, w, L, a);
-    const double M = momentWithSelfWeight(c, loads, w, L);
+    const double M = momentWithSelfWeight(c, loads, w, L, a);
     const double Moh = loads.OHMomentLoads + w * a * a / 2;
 
     const bool scl = c.group[7];

@@ -92,6 +92,18 @@ TEST(Form1Entry, RefusedTextsAreNamedAndEmptied)
     }
 }
 
+// A pasted number with thousands separators would pass as a number and then read as its first group
+// (1,000 as 1), so it is refused like any other text that is not a plain number.
+TEST(Form1Entry, PastedThousandsSeparatorsAreRefused)
+{
+    Criteria t;
+    t.driver.paste(t.form1.UNIF, "1,000");
+    EXPECT_EQ(t.form1.UNIF.text(), "");
+    ASSERT_EQ(t.driver.messages().size(), 1u);
+    EXPECT_EQ(t.driver.messages()[0].text,
+              "Please enter a valid numeric value for the Uniform Load in Lbs Per/Ft.");
+}
+
 TEST(Form1Entry, BoxesOutOfSightAreJudgedWhenWritten)
 {
     // The calculator rows and the overhang's unbraced length are hidden on a fresh form; a write by

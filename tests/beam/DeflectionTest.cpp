@@ -138,6 +138,22 @@ TEST(Deflection, SpansWithoutOverhangUseTheEquivalentUniformLoad)
     }
 }
 
+// A partial load whose ends fall exactly on stations leaves those two stations unloaded, even where the
+// decimal ends have no exact binary value: on 10.5 ft the stations lie 0.0525 ft apart, so 2.1 and 4.2 are
+// stations 40 and 80, and the load acts on stations 41 to 79 just as one from 2.11 to 4.19 does.
+TEST(Deflection, PartialLoadEndingOnAStationLeavesThatStationUnloaded)
+{
+    const auto deflection = [](const char* begin, const char* end) {
+        Beam beam(10.5);
+        beam.criteria.PAR[0] = "100";
+        beam.criteria.BEGP[0] = begin;
+        beam.criteria.ENDP[0] = end;
+        test::FakeBeamUi ui;
+        return beam.run(ui).TLDefl;
+    };
+    EXPECT_FLOAT_EQ(deflection("2.1", "4.2"), deflection("2.11", "4.19"));
+}
+
 TEST(Deflection, CreepMultipliesTheDeadLoadPart)
 {
     struct Case

@@ -97,6 +97,30 @@ TEST(NextSmallerSize, PassesOnlyWhenEveryCheckPasses)
     }
 }
 
+// An overhanging beam whose applied loads give no span moment: the smaller size's own weight
+// (1.5 x 9.25 x 0.243 = 3.372 plf) on a 20 ft backspan with a 2 ft overhang bends the span by
+// w (L^2 - a^2)^2 / (8 L^2) = 3.372 x 396^2 / 3200 = 165.2 ft-lb (statics of a uniform load on a beam
+// overhanging one support). With Fb' = 80 psi that needs 24.8 in^3 against S = 21.39 in^3: it fails.
+// Taking the self weight as w x^2 / 2 at the applied loads' peak (x = 0 here) would miss it and pass.
+TEST(NextSmallerSize, OverhangingBeamCarriesTheSelfWeightOfItsBackspan)
+{
+    Joist joist;
+    joist.criteria.OHbutton = true;
+    joist.criteria.UNIF = "";
+    AppliedLoads& loads = joist.state.loads;
+    loads.R1Loads = loads.R2Loads = 0;
+    loads.MomentLoads = loads.MaxMomentLoads = loads.MaxMomentLoadsX = 0;
+    joist.state.member.SpanLength = 20;
+    joist.state.member.OHLength = 2;
+    joist.state.member.Fb = 80;
+    joist.state.member.CFSmaller = 1.0f;
+    test::FakeBeamUi ui;
+    EXPECT_EQ(joist.run(ui), 0);
+
+    joist.state.member.Fb = 100; // 19.8 in^3 needed: passes
+    EXPECT_EQ(joist.run(ui), -1);
+}
+
 TEST(NextSmallerSize, NoSmallerDepthFailsAtOnce)
 {
     Joist joist;
