@@ -51,7 +51,7 @@ void setRole(QPalette& palette, QPalette::ColorRole role, const QColor& colour)
 
 // Text colour always, and the control's own background. A control with the button-face colour where
 // faceIsContainer holds takes its container's colour, so it blends in and still covers the lines and
-// frame edges beneath it, as on the original forms. The colour is set, not inherited: Qt gives buttons
+// frame edges beneath it. The colour is set, not inherited: Qt gives buttons
 // a palette of their own.
 void applyColours(QWidget* widget, const ControlProps& p, QPalette::ColorRole back, QPalette::ColorRole fore,
                   bool faceIsContainer)
