@@ -24,18 +24,6 @@ namespace platform::qt
 namespace
 {
 
-Qt::Alignment horizontal(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
-
 // Controls keep no editing features of their own that would bypass the model.
 void quietEditing(QWidget* widget)
 {

@@ -14,18 +14,6 @@ namespace platform::qt
 namespace
 {
 
-Qt::Alignment horizontal(Alignment alignment)
-{
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
-
 // The face colour of a container: its own, or its container's for the button-face colour.
 QColor faceColour(const QWidget& widget)
 {

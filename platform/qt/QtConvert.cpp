@@ -153,4 +153,16 @@ int toQtPosition(const QString& text, int position)
     return i;
 }
 
+Qt::Alignment horizontal(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
 } // namespace platform::qt

@@ -2,6 +2,7 @@
 // colours and fonts to QColor and QFont, and the model's line breaks to Qt's.
 #pragma once
 
+#include "platform/forms/Control.h"
 #include "platform/forms/Types.h"
 
 #include <QColor>
@@ -30,6 +31,8 @@ QString withLineBreaks(std::string_view utf8);
 bool isSystemColour(std::uint32_t colour);
 // A 0xBBGGRR colour, or the desktop's colour for a system colour.
 QColor toQColor(std::uint32_t colour);
+// The horizontal Qt alignment of a label, box or panel caption.
+Qt::Alignment horizontal(Alignment alignment);
 
 // Screen fonts are sized in pixels (points x 4/3) so that text fits the twips layout at any DPI.
 QFont screenFont(const FontSpec& font);
