@@ -13,6 +13,7 @@
 #include "platform/forms/Runtime.h"
 #include "report/Form16.h"
 #include "report/Form21.h"
+#include "report/Form5.h"
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
@@ -49,6 +50,7 @@ class Program
     scl::Form2 form2{*this};      // custom values and SCL
     wood::Form3 form3{*this};     // wood beam selection
     steel::Form22 form22{*this};  // steel beam selection
+    report::Form5 form5{*this};   // beam report
     report::Form6 form6{*this};   // beam data record
     Form12 form12{*this};         // manual
     Form15 form15{*this};         // about box

@@ -41,6 +41,7 @@ struct CalcFlags
     std::int16_t IncisedOption = 0;
     std::int16_t NoSelfWeight = 0;
     std::int16_t PresizingDone = 0; // the wood selection form re-sizes its quick picks while 0
+    std::int16_t PretestMode = 0;   // -1: a silent size test of a quick-pick search; nothing is shown
     std::int16_t SteelBeamFlag = 0;
     std::int16_t DataRecordLoaded = 0;
     std::int16_t ContinuousGLB = 0;
