@@ -3,6 +3,7 @@
 #include "beam/NextSmallerSize.h"
 
 #include "beam/CalcStability.h"
+#include "beam/OverhangSelfWeight.h"
 #include "beam/ShearNearSupports.h"
 #include "beam/TReac.h"
 #include "platform/core/Number.h"
@@ -58,22 +59,6 @@ double smallerFbAdj(const MemberUnderTest& m, bool scl, double CLmin)
 
 namespace
 {
-
-// The largest span moment of an overhanging beam with its self weight w over backspan L and overhang a.
-// The self weight's own moment w x (L^2 - a^2) / (2 L) - w x^2 / 2 is added station by station to the
-// moments of the applied loads: adding w x^2 / 2 at the applied loads' peak, as the test once did, has
-// the wrong sign of curvature and drops the backspan's self weight whenever the overhang loads leave no
-// positive moment, so a smaller member could pass on a fraction of its real moment.
-double overhangMomentWithSelfWeight(const AppliedLoads& loads, double w, double L, double a)
-{
-    double largest = loads.MaxMomentLoads;
-    for (int i = 0; i < StationCount; ++i) {
-        const double x = L / 200 * i;
-        const double selfWeight = num::div(w * x * (L * L - a * a), 2 * L) - w * x * x / 2;
-        largest = std::max(largest, double{loads.StationTable[i][StationRow::Moment]} + selfWeight);
-    }
-    return largest;
-}
 
 double momentWithSelfWeight(const BeamCriteria& c, const AppliedLoads& loads, double w, double L, double a)
 {
