@@ -15,7 +15,8 @@ void Form3::design()
 
     frame3D(FrameSawn, nullptr, 120, 120, 7200, 3600, "Solid Sawn Lumber and Timber Sizes - Nominal Size");
     const char* headings[] = {"2x", "(2) 2x", "(3) 2x", "(4) 2x", "4x", "6x", "8x", "10x"};
-    platform::Label* headingLabels[] = {&Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label27, &Label28};
+    platform::Label* headingLabels[] = {&Label5, &Label6,  &Label7,  &Label8,
+                                        &Label9, &Label10, &Label27, &Label28};
     for (int i = 0; i < 8; ++i) {
         label(*headingLabels[i], &FrameSawn, 1320 + i * 700, 240, 660, 255, headings[i]);
     }
