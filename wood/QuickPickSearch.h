@@ -24,10 +24,10 @@ void SearchGluLamSizes(app::Program& program);
 // What a walk learns from one size test.
 struct DepthOutcome
 {
-    bool completed = false;      // the test ran to its end; an early end counts as failing
-    bool smallerPasses = false;  // NextSmallerDepth > 0 and NextSmallerOK
-    bool passes = false;         // the full check
-    bool passesDoubled = false;  // the full check with twice Fv' against the shear stress
+    bool completed = false;     // the test ran to its end; an early end counts as failing
+    bool smallerPasses = false; // NextSmallerDepth > 0 and NextSmallerOK
+    bool passes = false;        // the full check
+    bool passesDoubled = false; // the full check with twice Fv' against the shear stress
     std::string NextSmallerLabel;
     std::string NextLargerLabel;
 };
@@ -35,7 +35,7 @@ struct DepthOutcome
 struct WalkLimits
 {
     int stepsDown = 0;
-    int largerDepths = 0;     // larger depths tested before the next one is taken untested
+    int largerDepths = 0;       // larger depths tested before the next one is taken untested
     int doubledShearChecks = 0; // the first full checks that may pass on twice Fv'
 };
 
