@@ -5,31 +5,19 @@
 #include "wood/QuickPickSearch.h"
 
 #include "app/Program.h"
-#include "platform/core/Number.h"
 #include "wood/CalcWoodBeam.h"
-
-#include <cmath>
+#include "wood/DepthWalk.h"
 
 namespace wood
 {
 
-namespace num = platform::num;
-
 bool passesFullCheck(const beam::BeamState& state, bool doubledShear)
 {
-    const beam::DeflectionResults& d = state.deflection;
-    const beam::MemberUnderTest& m = state.member;
-    const beam::ShearResults& s = state.shear;
-    bool shear = m.FvAdj >= s.ShearStress;
-    if (doubledShear && m.BreadthClass != "GLB") {
-        shear = shear || num::toSingle(2.0 * m.FvAdj) >= s.ShearStress;
-    }
-    return std::abs(d.TLDefl) <= d.TLDeflAllow && m.SectionModulus >= s.SectionModulusReq && shear &&
-           std::abs(d.LLDefl) <= d.LLDeflAllow && std::abs(d.OHLLDefl) <= d.OHLLDeflAllow &&
-           std::abs(d.OHTLDefl) <= d.OHTLDeflAllow;
+    const bool doubled = doubledShear && state.member.BreadthClass != "GLB";
+    return PassesFullCheck(state, doubled ? ShearRule::AtTwiceFvAdj : ShearRule::AtFvAdj);
 }
 
-std::string walkButton(const std::string& start, const WalkLimits& limits,
+std::string walkButton(const std::string& start, const SweepLimits& limits,
                        const std::function<DepthOutcome(const std::string& depth)>& test)
 {
     if (start.empty()) {
@@ -102,7 +90,7 @@ struct Sweep
 {
     int first;
     int last;
-    WalkLimits limits;
+    SweepLimits limits;
 };
 
 } // namespace
@@ -132,7 +120,7 @@ void SearchGluLamSizes(app::Program& program)
     if (!f2.WidGLB.value()) {
         return;
     }
-    const WalkLimits limits{4, 10, 0};
+    const SweepLimits limits{4, 10, 0};
     for (int i = 0; i <= 4; ++i) {
         platform::CommandButton& button = f2.ButG[i];
         const auto test = [&](const std::string& depth) {

@@ -32,7 +32,7 @@ struct DepthOutcome
     std::string NextLargerLabel;
 };
 
-struct WalkLimits
+struct SweepLimits
 {
     int stepsDown = 0;
     int largerDepths = 0;       // larger depths tested before the next one is taken untested
@@ -40,11 +40,11 @@ struct WalkLimits
 };
 
 // One button's walk from its starting caption; returns the caption it ends on ("" for none).
-std::string walkButton(const std::string& start, const WalkLimits& limits,
+std::string walkButton(const std::string& start, const SweepLimits& limits,
                        const std::function<DepthOutcome(const std::string& depth)>& test);
 
-// The full check of the last test: deflections by their absolute values, section modulus and shear;
-// equality passes. With doubledShear a member other than glu-lam meets the shear condition on 2 Fv'.
+// The full check of the last test. With doubledShear a member other than glu-lam meets the shear
+// condition on 2 Fv'.
 bool passesFullCheck(const beam::BeamState& state, bool doubledShear);
 
 } // namespace wood

@@ -13,8 +13,8 @@ namespace
 {
 
 using wood::DepthOutcome;
+using wood::SweepLimits;
 using wood::walkButton;
-using wood::WalkLimits;
 
 const std::vector<std::string> Dimension{"4", "6", "8", "10", "12", "14"};
 const std::vector<std::string> GluLam{"7-1/2",  "9",  "10-1/2", "12", "13-1/2", "15", "16-1/2", "18",
@@ -56,16 +56,16 @@ struct Case
     const std::vector<std::string>* ladder;
     std::map<std::string, char> script;
     std::string start;
-    WalkLimits limits;
+    SweepLimits limits;
     std::string caption;
     std::vector<std::string> tested;
 };
 
 TEST(QuickPickWalk, EndsWhereTheRulesSay)
 {
-    const WalkLimits sweep1{11, 11, 0};
-    const WalkLimits sweep2Doubled{7, 9, 3};
-    const WalkLimits sweep3{10, 8, 0};
+    const SweepLimits sweep1{11, 11, 0};
+    const SweepLimits sweep2Doubled{7, 9, 3};
+    const SweepLimits sweep3{10, 8, 0};
     const Case cases[] = {
         {"empty caption is skipped", &Dimension, {}, "", sweep1, "", {}},
         {"passing start whose smaller depth fails stays",
