@@ -19,9 +19,9 @@ namespace
 // The custom dimension and timber walk: three steps down at most, four larger depths tested. Twice Fv'
 // passes shear only where the report accepts it, under the no-splits rule of NDS 1997; a walk makes at
 // most five full checks.
-WalkLimits customLimits(const app::Program& program)
+SweepLimits customLimits(const app::Program& program)
 {
-    return WalkLimits{3, 4, program.state.NDS1997 == -1 ? 5 : 0};
+    return SweepLimits{3, 4, program.state.NDS1997 == -1 ? 5 : 0};
 }
 
 // Every caption (or estimate) the member class considers is empty: the form says so in its notice.

@@ -18,7 +18,7 @@ void FillGLBHeaderButtons(app::Program& program)
     {
         platform::CommandButton& button;
         const char* breadth;
-        WalkLimits limits;
+        SweepLimits limits;
     };
     // The narrow header walks further up than the wide one; both step down at most four times, and
     // headers never pass shear on twice Fv'.
