@@ -214,4 +214,37 @@ TEST_F(WoodSizeTest, WithoutInGradeValuesOnlyCustomValuesAreTested)
     EXPECT_FLOAT_EQ(member.BeamDepth, 9.25f);
 }
 
+// Southern Pine glu-lam of 1-3/8 in. laminations: "8-1/2x" is 8.5 in. glu-lam, not an 8 in. custom
+// timber. Deep glu-lam bears at most 650 psi across the grain (Table 5A, 24F-V3 SP/SP 740 psi): the
+// lesser of the two, so 16F-V2 HF/HF keeps its 500 psi.
+TEST_F(WoodSizeTest, SouthernPineGluLamAndDeepGluLamBearing)
+{
+    calculate("Southern Pine", "20");
+    test("8-1/2x", "16-1/2", "GLB 24F-V3 SP/SP");
+    ASSERT_TRUE(driver.messages().empty());
+    EXPECT_FLOAT_EQ(member.BeamBreadth, 8.5f);
+    EXPECT_EQ(member.BreadthClass, "GLB");
+    EXPECT_FLOAT_EQ(member.BeamDepth, 16.5f);
+    EXPECT_EQ(member.NextLargerLabel, "17-7/8");
+    EXPECT_FLOAT_EQ(member.Fb, 2400);
+    EXPECT_EQ(member.FcPerp, 650);
+    // Southern Pine glu-lam takes x = 20: CV = (21/20 x 12/16.5 x 5.125/8.5)^0.05 = 0.46043^0.05 = 0.96196.
+    EXPECT_NEAR(member.CV, 0.96196, 1e-4);
+
+    driver.runtime().dispatch([&] {
+        program.form5.hide();
+        form3.show();
+    });
+    test("5-1/8x", "13-3/4", "GLB 24F-V3 SP/SP");
+    EXPECT_EQ(member.FcPerp, 740);
+}
+
+TEST_F(WoodSizeTest, DeepGluLamKeepsALowerBearingValue)
+{
+    calculate();
+    test("5-1/8x", "16-1/2", "GLB 16F-V2 HF/HF");
+    ASSERT_TRUE(driver.messages().empty());
+    EXPECT_EQ(member.FcPerp, 500);
+}
+
 } // namespace
