@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 #include "wood/CalcWoodBeam.h"
+#include "wood/QuickPickSearch.h"
 #include "wood/SizeMessages.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,52 @@ TEST_F(CustomValuesSizeTest, RoundTimberIsTestedAndAlwaysReported)
     EXPECT_EQ(program.beam.flags.PretestMode, 0);
     EXPECT_FALSE(form2.visible());
     EXPECT_TRUE(program.form5.visible());
+}
+
+// The custom glu-lam buttons: a start far too deep walks down at most four steps; a start too shallow
+// walks up to the first depth that passes every check.
+TEST_F(CustomValuesSizeTest, GluLamSearchWalksTheCustomButtons)
+{
+    driver.click(form2.WidGLB);
+    driver.runtime().dispatch([&] {
+        form2.ButG[0].setCaption("7-1/2");
+        form2.ButG[1].setCaption("48");
+        form2.ButG[2].setCaption("");
+        form2.ButG[3].setCaption("9");
+        form2.ButG[4].setCaption("9");
+        wood::SearchGluLamSizes(program);
+    });
+    EXPECT_TRUE(driver.messages().empty());
+    // 48 -> 46-1/2 -> 45 -> 43-1/2, then the fourth step to 42 untested.
+    EXPECT_EQ(form2.ButG[1].caption(), "42");
+    EXPECT_EQ(form2.ButG[2].caption(), "");
+    EXPECT_EQ(form2.Text6.text(), "10-3/4x");
+
+    // 3-1/8 x 7-1/2 is far too small for 20 ft at 200 plf (M = 10,000 ft-lb needs 50 in^3 at 2400 psi);
+    // the button ends on the first depth whose test passes, its depth below failing.
+    const std::string found = form2.ButG[0].caption();
+    ASSERT_FALSE(found.empty());
+    const auto passes = [&](const std::string& depth) {
+        test("3-1/8x", depth.c_str());
+        return wood::passesFullCheck(program.beam, false);
+    };
+    EXPECT_TRUE(passes(found));
+    const std::string below = program.beam.member.NextSmallerLabel;
+    ASSERT_FALSE(below.empty());
+    EXPECT_FALSE(passes(below));
+}
+
+TEST_F(CustomValuesSizeTest, GluLamSearchLeavesOtherClassesAlone)
+{
+    driver.retype(form2.Text6, "2x");
+    driver.retype(form2.Text7, "10");
+    driver.runtime().dispatch([&] {
+        form2.ButG[1].setCaption("12");
+        wood::SearchGluLamSizes(program);
+    });
+    EXPECT_EQ(form2.ButG[1].caption(), "12");
+    EXPECT_EQ(form2.Text6.text(), "2x");
+    EXPECT_EQ(form2.Text7.text(), "10");
 }
 
 } // namespace
