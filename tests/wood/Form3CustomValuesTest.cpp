@@ -218,4 +218,23 @@ TEST_F(CustomQuickPicks, TwiceFvAdjOnlyUnderNds1997)
     EXPECT_FALSE(passes("4x", "8", wood::ShearRule::AtFvAdj));
 }
 
+// An Fb beyond the 16-bit range fails the fill of the species table; the zero bending values then fail
+// the sawn and the glu-lam estimates (division by zero). Each failure costs one message and the
+// activation goes on to its end: the notice, the emptied size boxes, the selection form hidden.
+TEST_F(CustomQuickPicks, FailingStepsAreReportedAndTheActivationGoesOn)
+{
+    enterBeam("12", "200", "100", "99999");
+    okCalc();
+    ASSERT_EQ(driver.messages().size(), 3u);
+    for (const auto& message : driver.messages()) {
+        EXPECT_EQ(message.text, "Error form3 activate");
+        EXPECT_EQ(message.icon, platform::Icon::Exclamation);
+        EXPECT_EQ(message.title, "Korvanta");
+    }
+    EXPECT_EQ(form2.Label16.caption(), wood::NoDepthsNotice);
+    EXPECT_EQ(form2.Button2x.caption(), "");
+    EXPECT_FALSE(form3.visible());
+    EXPECT_EQ(form2.Text6.text(), "");
+}
+
 } // namespace

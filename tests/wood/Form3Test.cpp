@@ -132,6 +132,22 @@ TEST_F(SelectionForm, EachSpeciesGroupLabelsItsRowsCombinationsAndWidths)
     EXPECT_TRUE(driver.untrappedErrors().empty());
 }
 
+// The estimated captions are painted once, before the search presses the buttons.
+TEST_F(SelectionForm, TheEstimatesArePaintedBeforeTheSearch)
+{
+    calculate();
+    int painted = 0;
+    for (const std::string& line : driver.host().repaints()) {
+        if (line.rfind("Form3:", 0) == 0) {
+            ++painted;
+            EXPECT_NE(line.find("Pretesting shear and deflection, one moment please..."), std::string::npos)
+                << line;
+        }
+    }
+    EXPECT_EQ(painted, 1);
+    EXPECT_EQ(form3.WoodStatisPanel.caption(), "   Selection:  None");
+}
+
 TEST_F(SelectionForm, OverhangingAndContinuousBeamsTakeTheBalancedCombinations)
 {
     driver.click(form1.OHbutton);
