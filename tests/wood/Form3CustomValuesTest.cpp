@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 namespace
@@ -235,6 +236,28 @@ TEST_F(CustomQuickPicks, FailingStepsAreReportedAndTheActivationGoesOn)
     EXPECT_EQ(form2.Button2x.caption(), "");
     EXPECT_FALSE(form3.visible());
     EXPECT_EQ(form2.Text6.text(), "");
+}
+
+// Southern Pine laminations: the estimates and captions come from the 1-3/8 in. series.
+TEST_F(CustomQuickPicks, SouthernPineLaminationsTakeTheirOwnSeries)
+{
+    enterBeam("20", "400", "200", "2400", "265", "1.8");
+    driver.click(form2.WidGLB);
+    driver.runtime().dispatch([&] { form2.SPG.setValue(1); });
+    okCalc();
+    const std::set<std::string> series = {"9-5/8",  "11",     "12-3/8", "13-3/4", "15-1/8", "16-1/2",
+                                          "17-7/8", "19-1/4", "20-5/8", "22",     "23-3/8", "24-3/4",
+                                          "26-1/8", "27-1/2", "28-7/8", "30-1/4"};
+    int captioned = 0;
+    for (int i = 0; i <= 4; ++i) {
+        const std::string caption = form2.ButG(i).caption();
+        if (!caption.empty()) {
+            ++captioned;
+            EXPECT_EQ(series.count(caption), 1u) << caption;
+        }
+    }
+    EXPECT_GT(captioned, 0);
+    EXPECT_FALSE(form3.visible());
 }
 
 } // namespace
