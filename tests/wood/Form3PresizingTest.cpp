@@ -82,6 +82,13 @@ class PresizedGrid : public testing::Test
 //   deflects 0.07 + 1.5 x 0.12 = 0.25 in.
 // - (3) 2x6 carries 2089 ft-lb, a (3) 2x4 976.
 // - 4x6: 17.65 x 850 x 1.3 / 12 = 1625 ft-lb; 0.14 + 1.5 x 0.23 = 0.49 in. A 4x4 carries 760 ft-lb.
+// - Other grades (Table 4A: HF #1 Fb 975, E 1.5; DF-L #2 900, 1.6; DF-L #1 1000, 1.7), with M = (100 +
+// w_self)
+//   x 100 / 8 ft-lb and the creep rule above (40 + 1.5 x (60 + w_self)) x 225,000 / (E I) <= 0.5 in.:
+//   HF #1 2x8 carries 13.14 x 975 x 1.2 / 12 = 1281 < 1283 ft-lb, so a 2x10; DF-L #2 2x8 carries 1183, so a
+//   2x10; DF-L #1 2x8 carries 1314 >= 1283 and E I = 8.1E7 >= 6.0E7, a 2x6 only 819: a 2x8.
+// - (4) 2x4 HF #2: 12.25 x 850 x 1.5 / 12 = 1302 < 1314 ft-lb with its self weight; a (4) 2x6.
+// - 4x HF #1: a 4x4 carries 871 ft-lb; a 4x6 1864, with E I = 7.3E7 >= 6.2E7.
 // - No caption where the estimate falls below the first rung: every glu-lam (sqrt(1250 x 72 / 5000) = 4.2
 //   < 5.5), every 8x and 10x (below their gates 5.5 and 7.5), and the DF-L #1 6x (3.48 < 3.5): 19 of 42.
 TEST_F(PresizedGrid, HemFirSimpleSpanByHand)
@@ -92,6 +99,11 @@ TEST_F(PresizedGrid, HemFirSimpleSpanByHand)
     EXPECT_EQ(form3.ht(1).caption(), "8");
     EXPECT_EQ(form3.ht(2).caption(), "6");
     EXPECT_EQ(form3.ht(16).caption(), "6");
+    EXPECT_EQ(form3.ht(4).caption(), "10");
+    EXPECT_EQ(form3.ht(8).caption(), "10");
+    EXPECT_EQ(form3.ht(12).caption(), "8");
+    EXPECT_EQ(form3.ht(3).caption(), "6");
+    EXPECT_EQ(form3.ht(17).caption(), "6");
     EXPECT_EQ(form3.WoodStatisPanel.caption(), "   Selection:  None");
     EXPECT_EQ(form3.ht(23).caption(), "");
     EXPECT_EQ(expectEveryCaptionSmallestPassing(), 23);
