@@ -46,8 +46,9 @@ class Form22Test : public testing::Test
 
     std::vector<std::string> rowOf(int i)
     {
-        return {form22.StlPick(i).caption(), form22.StlDepLab(i).caption(), form22.StlWidLab(i).caption(),
-                form22.UBLlab(i).caption(),  form22.StlSecPerct(i).caption(), form22.StlShearPerct(i).caption()};
+        return {form22.StlPick(i).caption(),     form22.StlDepLab(i).caption(),
+                form22.StlWidLab(i).caption(),   form22.UBLlab(i).caption(),
+                form22.StlSecPerct(i).caption(), form22.StlShearPerct(i).caption()};
     }
 
     Driver driver;
@@ -70,9 +71,9 @@ TEST_F(Form22Test, WideFlangeActivationOffersTheFirstSixteenRowsInTableOrder)
     EXPECT_EQ(form22.Label6.caption(), "Wide flange");
     EXPECT_TRUE(form22.WF(0).visible());
     EXPECT_FALSE(form22.TU(0).visible());
-    const std::vector<std::string> expected = {"W 6x 9",   "W 8x 10",  "W 6x 12", "W 10x 12", "W 6x 15",  "W 8x 13",
-                                               "W 12x 14", "W 8x 15",  "W 10x 15", "W 5x 16", "W 6x 16",  "W 12x 16",
-                                               "W 10x 17", "W 8x 18",  "W 5x 19",  "W 10x 19"};
+    const std::vector<std::string> expected = {
+        "W 6x 9",   "W 8x 10", "W 6x 12", "W 10x 12", "W 6x 15",  "W 8x 13", "W 12x 14", "W 8x 15",
+        "W 10x 15", "W 5x 16", "W 6x 16", "W 12x 16", "W 10x 17", "W 8x 18", "W 5x 19",  "W 10x 19"};
     EXPECT_EQ(picks(), expected);
     EXPECT_EQ(rowOf(0), (std::vector<std::string>{"W 6x 9", "5-7/8", "4", "Lc = 4.2", "12%", "4%"}));
     EXPECT_EQ(form22.StlChoice.text(), "");
@@ -92,8 +93,9 @@ TEST_F(Form22Test, DepthLimitAndPaging)
     driver.choose(form1.DepCombo, "6");
     calculate(nullptr, "10", "100", "50", "0");
     EXPECT_EQ(program.steel.StlMaxDepth, 6.75f);
-    const std::vector<std::string> expected = {"W 6x 9", "W 6x 12", "W 6x 15", "W 5x 16", "W 6x 16", "W 5x 19",
-                                               "W 6x 20", "W 6x 25", "W 4x 13", "", "", "", "", "", "", ""};
+    const std::vector<std::string> expected = {
+        "W 6x 9",  "W 6x 12", "W 6x 15", "W 5x 16", "W 6x 16", "W 5x 19", "W 6x 20", "W 6x 25",
+        "W 4x 13", "",        "",        "",        "",        "",        "",        ""};
     EXPECT_EQ(picks(), expected);
     const std::vector<std::string> first = rowOf(0);
     driver.click(form22.Morebutton);
@@ -128,14 +130,14 @@ TEST_F(Form22Test, EveryFamilyActivates)
     const FamilyCase cases[] = {
         {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184},
         {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213},
-        {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1", "Lu = 4.6",
-         432, 467},
-        {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube", "T 4x 2x 3/16",
-         "any OK", 214, 323},
+        {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1",
+         "Lu = 4.6", 432, 467},
+        {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube",
+         "T 4x 2x 3/16", "any OK", 214, 323},
         {&app::Form1::PLbutton, "(Quantity > 1) - Depth x Breadth", "PL 9x 5/8", "Plate(s) for flitch beam",
          "PL 3x 1/4", "0", 324, 377},
-        {&app::Form1::DblPLbutton, "(Quantity > 1) - Depth x Breadth", "(2) PL 9x 5/8", "Plate(s) for flitch beam",
-         "(2) PL 3x 1/4", "0", 378, 431},
+        {&app::Form1::DblPLbutton, "(Quantity > 1) - Depth x Breadth", "(2) PL 9x 5/8",
+         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431},
     };
     for (const FamilyCase& c : cases) {
         SCOPED_TRACE(c.format);
