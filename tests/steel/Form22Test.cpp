@@ -112,6 +112,23 @@ TEST_F(Form22Test, DepthLimitAndPaging)
     EXPECT_EQ(program.beam.flags.QuickpickMore, 0);
 }
 
+// Lb = 5 ft: rows whose Lc reaches 5 take the Lc case, those whose Lu reaches it the Lu case (Lu = Lb
+// passes), the rest are dropped (W 8x 10: Lc 4.2, Lu 4.7). The lengths show as "#.0#": 5 as 5.0.
+TEST_F(Form22Test, UnbracedLengthSelectsAndCaptionsTheRows)
+{
+    calculate(&form1.WFbutton, "10", "100", "50", "5");
+    const std::vector<std::string> expected = {
+        "W 6x 9",  "Lu = 6.7", "W 6x 12",  "Lu = 8.6", "W 6x 15", "Lc = 6.3", "W 8x 13", "Lu = 5.9",
+        "W 8x 15", "Lu = 7.2", "W 10x 15", "Lu = 5.0", "W 5x 16", "Lc = 5.3", "W 6x 16", "Lu = 12.0"};
+    std::vector<std::string> shown;
+    for (int i = 0; i < 8; ++i) {
+        shown.push_back(form22.StlPick(i).caption());
+        shown.push_back(form22.UBLlab(i).caption());
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(form22.StlPanel.caption(), "Proposed Max Unbraced Length is 5 ft");
+}
+
 struct FamilyCase
 {
     platform::OptionButton app::Form1::*option;
