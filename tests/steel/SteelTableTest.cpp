@@ -326,4 +326,24 @@ TEST(SteelTable, LookUpIsExactAndBoundedByTheFamily)
     }
 }
 
+// The depth text of every W, S and C row is d to the nearest 1/8 in. ("W 21x 83": 21.43, "21-3/8").
+TEST(SteelTable, RolledDepthTextIsTheDepthToTheNearestEighth)
+{
+    const SteelTable table = loadedTable();
+    for (int row = 0; row <= 213; ++row) {
+        const int eighths = static_cast<int>(std::floor(table.number(row, Col::Depth) * 8 + 0.5));
+        const int whole = eighths / 8;
+        int part = eighths % 8;
+        int over = 8;
+        while (part != 0 && part % 2 == 0) {
+            part /= 2;
+            over /= 2;
+        }
+        const std::string expected =
+            std::to_string(whole) +
+            (part == 0 ? "" : "-" + std::to_string(part) + "/" + std::to_string(over));
+        EXPECT_EQ(table.text(row, Col::DepthText), expected) << table.text(row, Col::Designation);
+    }
+}
+
 } // namespace
