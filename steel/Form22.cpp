@@ -20,7 +20,7 @@ namespace
 constexpr std::uint32_t DarkRed = platform::rgb(128, 0, 0);
 constexpr std::uint32_t Black = platform::rgb(0, 0, 0);
 
-// Sketch, format example and family name of each family.
+// Format example and family name of a family.
 struct FamilyLook
 {
     const char* format;

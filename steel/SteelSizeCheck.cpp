@@ -121,7 +121,7 @@ SizeLoads sizeLoads(const SizeContext& x, float weightPerFoot)
     s.TotalBeamLoad = num::toSingle(double{loads.TotalAppliedLoad} + s.BeamWeight);
     s.R1TL = num::toSingle(beam::r1WithSelfWeight(c, loads, w, L, a));
     s.R2TL = num::toSingle(beam::r2WithSelfWeight(c, loads, w, L, a));
-    const double governing = std::max(s.MaxMoment, s.OHMoment);
+    const double governing = c.OHbutton ? std::max(s.MaxMoment, s.OHMoment) : s.MaxMoment;
     s.S66 = num::toSingle(num::div(governing * 12, x.setup.StlFbLc));
     s.S60 = num::toSingle(num::div(governing * 12, x.setup.StlFbLu));
     return s;
