@@ -339,4 +339,32 @@ TEST_F(Form22Entry, WebBearingOfTheReportedSize)
     EXPECT_EQ(driver.messages()[0].text, "Error at web calc");
 }
 
+// The selection status line shows the member last selected, with today's date (the driver's clock:
+// 5 March 2024).
+TEST_F(Form22Entry, SelectionStatusLine)
+{
+    struct Case
+    {
+        const char* status;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"OK", " Selection:   W 12x 30   -  Status: OK   -  Date: 3/05/24"},
+        {"Fail", " Selection:   W 12x 30   -  Status: Fails   -  Date: 3/05/24"},
+    };
+    for (const Case& c : cases) {
+        Driver d;
+        app::Program& p = d.start<app::Program>();
+        d.choose(p.form1.Combo1, "Steel Beams");
+        d.retype(p.form1.Span, "10");
+        d.retype(p.form1.UNIF, "100");
+        d.retype(p.form1.LUNIF, "50");
+        d.retype(p.form1.UBLtext, "0");
+        p.state.SelectionStatus = c.status;
+        p.state.SelectionDescription = "W 12x 30";
+        d.click(p.form1.CmdOK);
+        EXPECT_EQ(p.form22.StlStatis.caption(), c.caption);
+    }
+}
+
 } // namespace
