@@ -299,6 +299,13 @@ TEST_F(Form22Entry, SteppedSizeCommitsOnlyWhenItsCheckCompletes)
     EXPECT_EQ(program.steel.StlDepthText, "7-7/8");
     EXPECT_EQ(program.beam.member.SelfWeight, 10);
     const beam::BeamState steppedState = program.beam;
+
+    driver.clearMessages();
+    driver.runtime().dispatch([&] { stepped = steel::SteelCalc(program, "W 99x 1"); });
+    EXPECT_FALSE(stepped);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text,
+              "Your Steel selection does not match any sizes in the Korvanta database for this steel shape.");
     driver.runtime().dispatch([&] { steel::FoundSteel(program); });
     EXPECT_EQ(program.beam.member.R1TL, steppedState.member.R1TL);
     EXPECT_EQ(program.beam.shear.SectionModulusReq, steppedState.shear.SectionModulusReq);
