@@ -8,6 +8,7 @@
 #include "platform/core/Traps.h"
 #include "steel/SteelSizeCheck.h"
 #include "steel/SteelUi.h"
+#include "steel/WebBearing.h"
 
 #include <cmath>
 
@@ -236,6 +237,21 @@ bool StepSteelSize(app::Program& program, bool forward)
         return true;
     }
     return false;
+}
+
+void CalcWebBearing(app::Program& program)
+{
+    platform::leaveOnError(
+        [&] {
+            const beam::BeamCriteria criteria = app::readBeamCriteria(program);
+            const beam::MemberUnderTest& m = program.beam.member;
+            computeWebBearing(criteria, program.steel, program.form22.StlChoice.text(), m.R1TL, m.R2TL,
+                              m.SpanLength, m.OHLength, program.steel.bearing);
+        },
+        [&program](const platform::RuntimeError&) {
+            program.runtime.msgBox("Error at web calc", platform::Buttons::OK, platform::Icon::None,
+                                   beam::MessageTitle);
+        });
 }
 
 } // namespace steel

@@ -3,7 +3,6 @@
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 #include "steel/SteelChecks.h"
-#include "steel/WebBearing.h"
 
 #include <gtest/gtest.h>
 #include <string>
