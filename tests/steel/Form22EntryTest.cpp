@@ -95,7 +95,15 @@ TEST_F(Form22Entry, TypedSizeIsCheckedAndReported)
     EXPECT_NEAR(program.beam.shear.ShearAreaReq, 0.04514, 1e-5);
     EXPECT_EQ(m.MomentOfInertia, 238);
     EXPECT_EQ(m.EAdj, 29.0f);
-    EXPECT_GT(program.beam.deflection.TLDeflAllow, 0);
+    // Deflections with E = 29.0 million psi and no creep on the dead load: 0.013 x 120^3 x (130 x 10) /
+    // (29e6 x 238) = 0.0042311 in. against 120 / 240 = 0.5; live 0.013 x 120^3 x 500 / 6.902e9 =
+    // 0.0016274 in. against 120 / 360.
+    const beam::DeflectionResults& d = program.beam.deflection;
+    EXPECT_NEAR(d.TLDefl, 0.0042311, 1e-7);
+    EXPECT_EQ(d.TLDeflAllow, 0.5f);
+    EXPECT_NEAR(d.LLDefl, 0.0016274, 1e-7);
+    EXPECT_NEAR(d.LLDeflAllow, 1.0 / 3, 1e-6);
+    EXPECT_EQ(d.OHTLDeflAllow, 0);
 }
 
 TEST_F(Form22Entry, SizesNotInTheFamilyAreNotFound)
@@ -175,13 +183,23 @@ TEST_F(Form22Entry, DatabaseAndHelpMessages)
               std::string::npos);
 }
 
-TEST_F(Form22Entry, CriteriaMenuUnloadsTheSelectionAndReport)
+TEST_F(Form22Entry, CriteriaAndBackMenusUnloadTheSelectionAndReport)
 {
     calculate("10", "100", "0");
+    test("W 12x 30");
+    ASSERT_TRUE(program.form5.loaded());
+    driver.runtime().dispatch([&] { form22.show(); }); // as the report's Back menu will
     driver.menu(form22.MnuCriteria);
     EXPECT_TRUE(form1.visible());
     EXPECT_FALSE(form22.loaded());
     EXPECT_FALSE(program.form5.loaded());
+
+    driver.click(form1.CmdOK);
+    ASSERT_TRUE(form22.visible());
+    EXPECT_EQ(form22.StlPick(0).caption(), "W 6x 9"); // a fresh form searches again
+    driver.menu(form22.backmnu);
+    EXPECT_TRUE(form1.visible());
+    EXPECT_FALSE(form22.loaded());
 }
 
 TEST_F(Form22Entry, HelpReturnsToTheSameQuickPicks)
