@@ -129,6 +129,29 @@ TEST_F(Form22Test, UnbracedLengthSelectsAndCaptionsTheRows)
     EXPECT_EQ(form22.StlPanel.caption(), "Proposed Max Unbraced Length is 5 ft");
 }
 
+// With "Use 50 ksi Values" the 50 ksi Lc and Lu columns decide and caption the rows (W 6x 9: Lc 3.5,
+// Lu 4.8, dropped at Lb = 5 ft), and the allowables are 0.60 x 50 ksi = 30,000 and 0.40 x 50 ksi =
+// 20,000 psi. W 6x 12 in the Lu case: M = 112 x 10^2 / 8 = 1,400 ft-lb, S60 = 1,400 x 12 / 30,000 =
+// 0.56 in^3 against 7.31 (8%); V = 560 lb, fv = 560 / (6.03 x 0.23) = 404 psi (2%).
+TEST_F(Form22Test, FiftyKsiColumnsAndAllowables)
+{
+    driver.choose(form1.Combo1, "Steel Beams");
+    driver.click(form1.ksi50);
+    calculate(&form1.WFbutton, "10", "100", "50", "5");
+    const std::vector<std::string> expected = {
+        "W 6x 12", "Lu = 6.2", "W 6x 15", "Lc = 5.4", "W 8x 15", "Lu = 5.2",  "W 5x 16",  "Lu = 12.0",
+        "W 6x 16", "Lu = 8.7", "W 8x 18", "Lu = 7.1", "W 5x 19", "Lu = 14.0", "W 10x 19", "Lu = 5.2"};
+    std::vector<std::string> shown;
+    for (int i = 0; i < 8; ++i) {
+        shown.push_back(form22.StlPick(i).caption());
+        shown.push_back(form22.UBLlab(i).caption());
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(form22.StlSecPerct(0).caption(), "8%");
+    EXPECT_EQ(form22.StlShearPerct(0).caption(), "2%");
+    EXPECT_EQ(program.steel.setup.StlFbLu, 30000);
+}
+
 struct FamilyCase
 {
     platform::OptionButton app::Form1::*option;
