@@ -161,6 +161,7 @@ struct FamilyCase
     const char* firstPick;
     const char* unbraced;
     std::int16_t first, last;
+    const char* sketch; // a line of the family's cross-section sketch
 };
 
 // Each family's heading, format example, name, row range and first offered size with its unbraced
@@ -168,16 +169,18 @@ struct FamilyCase
 TEST_F(Form22Test, EveryFamilyActivates)
 {
     const FamilyCase cases[] = {
-        {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184},
-        {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213},
+        {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184,
+         "SF"},
+        {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213,
+         "CH"},
         {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1",
-         "Lu = 4.6", 432, 467},
+         "Lu = 4.6", 432, 467, "CH"},
         {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube",
-         "T 4x 2x 3/16", "any OK", 214, 323},
+         "T 4x 2x 3/16", "any OK", 214, 323, "TU"},
         {&app::Form1::PLbutton, "(Quantity > 1) - Depth x Breadth", "PL 9x 5/8", "Plate(s) for flitch beam",
-         "PL 3x 1/4", "0", 324, 377},
+         "PL 3x 1/4", "0", 324, 377, "Line3"},
         {&app::Form1::DblPLbutton, "(Quantity > 1) - Depth x Breadth", "(2) PL 9x 5/8",
-         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431},
+         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431, "Line3"},
     };
     for (const FamilyCase& c : cases) {
         SCOPED_TRACE(c.format);
@@ -200,6 +203,8 @@ TEST_F(Form22Test, EveryFamilyActivates)
         EXPECT_EQ(p.form22.UBLlab(0).caption(), c.unbraced);
         EXPECT_EQ(p.steel.StlFirstRow, c.first);
         EXPECT_EQ(p.steel.StlLastRow, c.last);
+        EXPECT_TRUE(p.form22.findControl(c.sketch, 0)->visible());
+        EXPECT_FALSE(p.form22.WF(0).visible());
         EXPECT_TRUE(d.messages().empty()) << d.messages().front().text;
     }
 }
