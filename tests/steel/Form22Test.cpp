@@ -162,6 +162,7 @@ struct FamilyCase
     const char* unbraced;
     std::int16_t first, last;
     const char* sketch; // a line of the family's cross-section sketch
+    const char* bracing;
 };
 
 // Each family's heading, format example, name, row range and first offered size with its unbraced
@@ -174,13 +175,14 @@ TEST_F(Form22Test, EveryFamilyActivates)
         {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213,
          "CH"},
         {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1",
-         "Lu = 4.6", 432, 467, "CH"},
+         "Lu = 4.6", 432, 467, "CH", "Laterally supported compression flange"},
         {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube",
-         "T 4x 2x 3/16", "any OK", 214, 323, "TU"},
+         "T 4x 2x 3/16", "any OK", 214, 323, "TU", "Compression flange lateral support not required"},
         {&app::Form1::PLbutton, "(Quantity > 1) - Depth x Breadth", "PL 9x 5/8", "Plate(s) for flitch beam",
-         "PL 3x 1/4", "0", 324, 377, "Line3"},
+         "PL 3x 1/4", "0", 324, 377, "Line3", "Top loading and full lateral support required"},
         {&app::Form1::DblPLbutton, "(Quantity > 1) - Depth x Breadth", "(2) PL 9x 5/8",
-         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431, "Line3"},
+         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431, "Line3",
+         "Top loading and full lateral support required"},
     };
     for (const FamilyCase& c : cases) {
         SCOPED_TRACE(c.format);
@@ -205,6 +207,7 @@ TEST_F(Form22Test, EveryFamilyActivates)
         EXPECT_EQ(p.steel.StlLastRow, c.last);
         EXPECT_TRUE(p.form22.findControl(c.sketch, 0)->visible());
         EXPECT_FALSE(p.form22.WF(0).visible());
+        EXPECT_EQ(p.form22.StlPanel.caption(), c.bracing);
         EXPECT_TRUE(d.messages().empty()) << d.messages().front().text;
     }
 }
