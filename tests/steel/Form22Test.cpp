@@ -171,9 +171,9 @@ TEST_F(Form22Test, EveryFamilyActivates)
 {
     const FamilyCase cases[] = {
         {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184,
-         "SF"},
+         "SF", "Laterally supported compression flange"},
         {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213,
-         "CH"},
+         "CH", "Laterally supported compression flange"},
         {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1",
          "Lu = 4.6", 432, 467, "CH", "Laterally supported compression flange"},
         {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube",
