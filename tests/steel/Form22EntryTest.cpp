@@ -12,14 +12,15 @@ namespace
 
 using platform::test::Driver;
 
+// clang-format off
 constexpr const char* NotFound =
     "Your Steel selection does not match any sizes in the Korvanta database for this steel shape or the size "
-    "you "
-    "have entered is not in the correct format.\r\rExamples: (Note the location of the spaces and "
-    "'x')\r\r\tW 12x "
-    "30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\rClick the DATABASE button to see the steel sizes "
-    "available in "
-    "the database for this shape. You may enter any size listed in the database.";
+    "you have entered is not in the correct format.\r\r"
+    "Examples: (Note the location of the spaces and 'x')\r\r"
+    "\tW 12x 30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\r"
+    "Click the DATABASE button to see the steel sizes available in the database for this shape. You may "
+    "enter any size listed in the database.";
+// clang-format on
 constexpr const char* TooLarge =
     "Proposed Unbraced length for Lc or Lu is too large.  Please select another size or adjust the unbraced "
     "length.  Korvanta does not compute the special anaylsis required for members with an unbraced length "
