@@ -19,6 +19,7 @@
 #include "report/Form9.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
+#include "steel/SteelState.h"
 #include "wood/Form3.h"
 
 namespace app
@@ -40,6 +41,7 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
+    steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
     report::Form7 form7;
