@@ -158,6 +158,7 @@ void FormNotchwise::design()
         place(*image, &NotchFrame, 3300, 240, 2520, 3880);
         image->setVisible(false);
     }
+    registerNotchPictures();
     ImageTensionNotch.setPicture(TensionNotchPicture);
     ImageCompressionNotch.setPicture(CompressionNotchPicture);
     ImageTaperedNotch.setPicture(TaperedNotchPicture);

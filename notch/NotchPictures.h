@@ -9,4 +9,7 @@ constexpr const char* TensionNotchPicture = "TensionNotch";
 constexpr const char* CompressionNotchPicture = "CompressionNotch";
 constexpr const char* TaperedNotchPicture = "TaperedNotch";
 
+// Makes the three drawings known to the hosts under the ids above.
+void registerNotchPictures();
+
 } // namespace notch
