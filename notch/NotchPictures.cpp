@@ -71,11 +71,11 @@ platform::DrawnPicture tension()
 {
     Sketch s;
     s.title("Tension Notch");
-    s.path({{2450, 1000}, {450, 1000}, {450, 1900}, {1000, 1900}, {1000, 2200}, {2450, 2200}});
-    s.breakLine(2450, 1000, 2200);
+    s.path({{2150, 1000}, {450, 1000}, {450, 1900}, {1000, 1900}, {1000, 2200}, {2150, 2200}});
+    s.breakLine(2150, 1000, 2200);
     s.box(450, 1900, 900, 2600);
     s.reaction(675, 3200, 2700);
-    s.vertical(2200, 1000, 2200, "d", 2320);
+    s.vertical(2330, 1000, 2200, "d", 2440);
     s.vertical(250, 1000, 1900, "dn", 120);
     return s.picture;
 }
@@ -84,11 +84,11 @@ platform::DrawnPicture compression()
 {
     Sketch s;
     s.title("Compression Notch");
-    s.path({{2450, 1000}, {1300, 1000}, {1300, 1300}, {450, 1300}, {450, 2200}, {2450, 2200}});
-    s.breakLine(2450, 1000, 2200);
+    s.path({{2150, 1000}, {1300, 1000}, {1300, 1300}, {450, 1300}, {450, 2200}, {2150, 2200}});
+    s.breakLine(2150, 1000, 2200);
     s.box(450, 2200, 900, 2900);
     s.reaction(675, 3500, 3000);
-    s.vertical(2200, 1000, 2200, "d", 2320);
+    s.vertical(2330, 1000, 2200, "d", 2440);
     s.vertical(250, 1300, 2200, "dn", 120);
     s.horizontal(800, 900, 1300, "e", 650);
     return s.picture;
@@ -99,15 +99,15 @@ platform::DrawnPicture tapered()
     // A rafter at 6 in 12 on its wall plate; the seat cut leaves dn at the inside face of the wall.
     Sketch s;
     s.title("Tapered Notch");
-    s.path({{2450, 625}, {500, 1600}, {500, 2200}, {1100, 2200}, {2450, 1525}});
-    s.breakLine(2450, 625, 1525);
+    s.path({{2150, 775}, {500, 1600}, {500, 2200}, {1100, 2200}, {2150, 1675}});
+    s.breakLine(2150, 775, 1675);
     s.box(500, 2200, 1100, 3000);
     s.horizontal(3150, 500, 1100, "t", 3290);
     s.reaction(800, 3700, 3330);
     s.vertical(1100, 1300, 2200, "dn", 1240);
     s.line(1900, 1800, 1540, 1080); // square to the rafter: its depth rd
     s.text(1820, 1340, "rd");
-    s.vertical(2330, 675, 1575, "d", 2450);
+    s.vertical(2330, 775, 1675, "d", 2440);
     s.horizontal(2450, 1100, 1500, "e", 2590);
     s.path({{1700, 700}, {2100, 700}, {2100, 500}, {1700, 700}});
     s.text(1900, 820, "12");
