@@ -103,7 +103,7 @@ platform::DrawnPicture tapered()
     s.breakLine(2150, 775, 1675);
     s.box(500, 2200, 1100, 3000);
     s.horizontal(3150, 500, 1100, "t", 3290);
-    s.reaction(800, 3700, 3330);
+    s.reaction(800, 3620, 3330);
     s.vertical(1100, 1300, 2200, "dn", 1240);
     s.line(1900, 1800, 1540, 1080); // square to the rafter: its depth rd
     s.text(1820, 1340, "rd");
