@@ -294,6 +294,16 @@ TEST(NotchCalculateFault, DnBeyondDepthCountsAsTheFullDepth)
     expectReport(f, {"35.0", "180.0", "4200", VrTitle, "lbs", "35.71", VrRatio, Ok});
     EXPECT_EQ(f.dnTextbox.text(), "12");
     EXPECT_EQ(program.notchValues.NotchDn, 10);
+
+    // A log: the whole circle, 0.7854 x 10^2 = 78.54; Vr' = 170 x 0.666667 x 78.54 = 8901 (timbers Fv 170).
+    // Taken as typed, the cut depth d - dn would be negative and the net area could not be formed.
+    driver.choose(f.MemberListBox, 1);
+    driver.type(f.MaxVtextbox, "1500");
+    driver.type(f.depthtextbox, "10");
+    driver.choose(f.SpecieCombo, 0);
+    driver.type(f.dnTextbox, "12");
+    driver.click(f.OKcalcCmd);
+    expectReport(f, {"78.54", "170.0", "8901", VrTitle, "lbs", "16.85", VrRatio, Ok});
     expectCleanRun(driver);
 }
 
