@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -262,16 +263,22 @@ TEST(NotchRecord, LoadDialogAndCancelledSave)
 TEST(NotchRecord, FailedSaveReportsNoSuccessAndKeepsTheOldFile)
 {
     Driver driver;
+    const auto old = fixture("OldSawnTension.NWD");
+    driver.putFile("kept.NWD", old);
     auto& program = driver.start<app::Program>();
     auto& f = openNotch(driver, program);
-    // A folder of that name cannot be replaced by the record.
-    std::filesystem::create_directory(driver.folder() / "taken.NWD");
-    std::filesystem::create_directory(driver.folder() / "taken.NWD" / "inside");
-    driver.answerFile(driver.folder() / "taken.NWD");
+    enterMember(driver, f, "1500", "3.5", "11.25");
+    // The save writes beside the file first; with every name it would use taken, it cannot write at all.
+    for (int attempt = 0; attempt <= 100; ++attempt) {
+        std::filesystem::create_directory(driver.folder() / (".kept.NWD." + std::to_string(::getpid()) + "." +
+                                                             std::to_string(attempt) + ".tmp"));
+    }
+    driver.answerFile(driver.folder() / "kept.NWD");
     driver.menu(f.MnuSave);
     ASSERT_EQ(driver.messages().size(), 1u);
     EXPECT_EQ(driver.messages()[0].text, "The Notchwise Notch Data Record was not saved.");
-    EXPECT_TRUE(std::filesystem::is_directory(driver.folder() / "taken.NWD" / "inside"));
+    EXPECT_EQ(driver.messages()[0].title, "Korvanta");
+    EXPECT_EQ(driver.readFile("kept.NWD"), old);
     expectCleanRun(driver);
 }
 
