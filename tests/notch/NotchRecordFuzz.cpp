@@ -26,8 +26,8 @@ void notchRecord(std::span<const std::uint8_t> bytes)
         return;
     }
     const notch::NotchRecordValues& v = decoded.values;
-    check(bytes.size() >= (v.marker == notch::OldNotchMarker ? notch::OldNotchRecordLength
-                                                              : notch::NotchRecordLength));
+    check(bytes.size() >=
+          (v.marker == notch::OldNotchMarker ? notch::OldNotchRecordLength : notch::NotchRecordLength));
     check(v.memberType >= 0 && v.memberType <= 2);
     check(v.species >= -1 && v.species < notch::notchSpeciesCount(v.memberType == 2));
     check(v.notchType >= 0 && v.notchType <= (v.memberType == 1 ? 0 : 2));
