@@ -10,6 +10,10 @@
 #include "app/SharedState.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form16.h"
 #include "report/Form21.h"
@@ -58,6 +62,12 @@ class Program
     Form15 form15{*this};         // about box
     report::Form21 form21{*this}; // report notes
     Form25 form25{*this};         // calculator
+
+    // The notch check: its shared state outlives its forms.
+    notch::NotchValues notchValues;
+    notch::FormNotchwise formNotchwise{*this};
+    notch::NotchwisePrintForm notchwisePrintForm{*this};
+    notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
 };
 
 } // namespace app
