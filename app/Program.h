@@ -8,6 +8,7 @@
 #include "app/Form15.h"
 #include "app/Form25.h"
 #include "app/SharedState.h"
+#include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
 #include "platform/forms/Runtime.h"
@@ -56,6 +57,7 @@ class Program
     Form15 form15{*this};         // about box
     report::Form21 form21{*this}; // report notes
     Form25 form25{*this};         // calculator
+    UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
 };
 
 } // namespace app
