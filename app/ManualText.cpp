@@ -43,9 +43,9 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "\r\n"
         "How many loads each kind of beam takes:\r\n"
         "\tSimple span:\t\t\t1 uniform load, 6 point loads and 5 partial uniform loads.\r\n"
-        "\tOverhanging beam, backspan:\t1 uniform load, 4 point loads and 3 partial uniform loads.\r\n"
-        "\tOverhanging beam, overhang:\t2 point loads and 2 partial uniform loads; one of them may serve as "
-        "a uniform load on the overhang.\r\n"
+        "\tOverhanging beam, backspan:\t\t1 uniform load, 4 point loads and 3 partial uniform loads.\r\n"
+        "\tOverhanging beam, overhang:\t\t2 point loads and 2 partial uniform loads; one of them may serve "
+        "as a uniform load on the overhang.\r\n"
         "\tHips and valleys:\t\t\t1 uniformly increasing load on a simple span, plus one ordinary uniform "
         "load.\r\n",
         // 6
@@ -174,8 +174,8 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "\r\n"
         "PRINTING\r\n"
         "Print a beam report from the DATA RECORD with its PRINT button. A heading form then asks for an "
-        "optional two-line heading, printed centred, your initials and the date. The heading stays until you "
-        "close the program, unless you save it as a default (Criteria Form 1, OPTIONS, DEFAULTS). Which "
+        "optional two-line heading, printed centered, your initials and the date. The heading stays until "
+        "you close the program, unless you save it as a default (Criteria Form 1, OPTIONS, DEFAULTS). Which "
         "printer is used, and at what resolution, is chosen in the print dialog and your system's printer "
         "settings. Load the paper in portrait. The report prints in 9 point Arial; if you choose another "
         "font under FONTS in the default settings, pick one that is no wider than Arial so that the columns "
@@ -188,8 +188,8 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "DEFAULT SETTINGS\r\n"
         "Choose OPTIONS, DEFAULTS on Criteria Form 1 to enter a two-line header for your printouts, then "
         "press Save as Defaults. The same form keeps your other preferences: your initials, your preferred "
-        "species group, the NDS edition, the printout font (Arial is recommended), 600 DPI printing, centred "
-        "forms, and whether the default printer is set back after printing.\r\n"
+        "species group, the NDS edition, the printout font (Arial is recommended), 600 DPI printing, "
+        "centered forms, and whether the default printer is set back after printing.\r\n"
         "\r\n"
         "You can also store five pairs of commonly used live and total uniform loads. Click the PSF and PLF "
         "buttons beside the uniform load boxes to step through them; they fill the boxes only while the "
@@ -212,13 +212,13 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "\r\n"
         "IN-GRADE SPECIES GROUPINGS\r\n"
         "BUTTON ABBREVIATION\tSPECIES\t\t\t\t\tGRADES\r\n"
-        "Hem Fir / DF-Larch\tHem Fir & Douglas Fir-Larch\t\t\t1 & 2\r\n"
+        "Hem Fir / DF-Larch\t\tHem Fir & Douglas Fir-Larch\t\t\t1 & 2\r\n"
         "SPF / SPF So.\t\tSpruce Pine Fir & Spruce Pine Fir South\t\t1 & 2\r\n"
-        "East Species\t\tEastern Spruce & Eastern Hemlock-Tamarack\t\t1 & 2\r\n"
-        "Cedar / West Wood\t\tWestern Wood & Western Cedar\t\t\t1 & 2\r\n"
-        "Red Oak / White Oak\tRed Oak / White Oak\t\t\t\t1 & 2\r\n"
+        "East Species\t\tEastern Spruce & Eastern Hemlock-Tamarack\t1 & 2\r\n"
+        "Cedar / West Wood\t\tWestern Wood & Western Cedar\t\t1 & 2\r\n"
+        "Red Oak / White Oak\tRed Oak / White Oak\t\t\t1 & 2\r\n"
         "DF So. / DF No.\t\tDouglas Fir South & Douglas Fir North\t\t1 & 2\r\n"
-        "Southern Pine\t\tSouthern Pine & Mixed Southern Pine\t\t\t1 & 2\r\n"
+        "Southern Pine\t\tSouthern Pine & Mixed Southern Pine\t\t1 & 2\r\n"
         "\r\n"
         "GLU-LAMINATED BEAMS\r\n"
         "DF/DF glu-lams are offered with every species grouping except Southern Pine, which has Southern "
@@ -239,10 +239,10 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "5x to 12x in half-inch steps with depths of 5 to 20 inches, through the custom values form.\r\n"
         "\r\n"
         "Glu-Lam beams\r\n"
-        "Combination\tActual Widths\t\tActual Depths\tLam. Increments\r\n"
-        "DF/DF\t\t3-1/8 to 10-3/4\t\t6 to 30\t\t1-1/2 inches\r\n",
+        "Combination\tActual Widths\tActual Depths\tLam. Increments\r\n"
+        "DF/DF\t\t3-1/8 to 10-3/4\t6 to 30\t\t1-1/2 inches\r\n",
         // 24
-        "SP/SP\t\t3-1/8 to 10-1/2\t\t9-5/8 to 30-1/4\t1-3/8 inches\r\n"
+        "SP/SP\t\t3-1/8 to 10-1/2\t9-5/8 to 30-1/4\t1-3/8 inches\r\n"
         "GLB Headers\t3-1/2, 5-1/2, 7-1/4\t6 to 18\t\t1-1/2 inches\r\n",
         // 25
         "\r\n"
@@ -250,7 +250,7 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "\r\n"
         "SYMBOL\t\tABBREVIATION\tDESCRIPTION\r\n"
         "\t\tAct\t\tActual\r\n"
-        "BS\t\tBackspan\tMain Span (R1 to R2) of an overhanging beam\r\n"
+        "BS\t\tBackspan\t\tMain Span (R1 to R2) of an overhanging beam\r\n"
         "\t\tBase\t\tBase Value (a tested beam species value)\r\n"
         "\t\tBearing\t\tBearing area of a beam at a support, in SQ IN\r\n"
         "\t\tCamber\t\tBuilt-in curvature to glu-lam beams (1-1/2 x DL)\r\n"
@@ -276,14 +276,14 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "Fv\t\tShear\t\tUnit of Horizontal Shear Stress, in PSI\r\n"
         "\t\tKD\t\tKiln Dried lumber\r\n"
         "L\t\t\t\tLength in inches (as for deflection ratio to span)\r\n"
-        "LL\t\tLive Load\tNon permanent loads\r\n"
+        "LL\t\tLive Load\t\tNon permanent loads\r\n"
         "Lu\t\tUnbraced Length\tDistance between lateral support of compression edge\r\n"
         "LVL\t\tLVL\t\tLaminated Veneer Lumber\r\n"
         "M\t\tMoment\t\tBending moment\r\n"
         "Max\t\tMax\t\tMaximum\r\n"
         "\t\tMC\t\tMoisture Content\r\n"
         "Min\t\tMin\t\tMinimum\r\n"
-        "OH\t\tOverhang\tBeam projecting beyond a support\r\n",
+        "OH\t\tOverhang\t\tBeam projecting beyond a support\r\n",
         // 28
         "P\t\tPoint\t\tPoint load (concentrated load at a point)\r\n"
         "Par Unif\t\tPar Unif\t\tPartial Uniform Load\r\n"
@@ -293,7 +293,7 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "R1\t\tReaction 1\tLeft Reaction (support)\r\n"
         "R2\t\tReaction 2\tRight Reaction (support)\r\n"
         "S\t\tSection\t\tSection Modulus\r\n"
-        "TL\t\tTotal Load\tTotal Load (live load plus dead load)\r\n"
+        "TL\t\tTotal Load\t\tTotal Load (live load plus dead load)\r\n"
         "V\t\t\t\tShear Force\r\n"
         "WS\t\t\t\tWestern Species\r\n",
         // 29
@@ -303,8 +303,8 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "SPAN\r\n"
         "Enter the span in decimal feet: 12 feet 3 inches is 12.25. For sloping rafters enter the horizontal "
         "span. The span includes the bearing length: measure from face to face of the supports and add half "
-        "of the required bearing at each end. For beams continuous over their supports, measure from centre "
-        "to centre of the bearings.\r\n"
+        "of the required bearing at each end. For beams continuous over their supports, measure from center "
+        "to center of the bearings.\r\n"
         "\r\n"
         "DURATION OF LOAD\r\n"
         "The duration of load factor defaults to 1.0; never enter zero. Enter it as a factor: an increase of "
@@ -371,9 +371,9 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         // 37
         "\r\n"
         "REP SPACING\r\n"
-        "With repetitive use ticked, enter the loads per foot of width (12 inches on centre). For a spacing "
+        "With repetitive use ticked, enter the loads per foot of width (12 inches on center). For a spacing "
         "of 16, 19.2 or 24 inches they are multiplied by 1.3333, 1.6 or 2. When you go back to the criteria "
-        "form the loads are shown at 12 inches on centre again.\r\n",
+        "form the loads are shown at 12 inches on center again.\r\n",
         // 38
         "\r\n"
         "CALCULATION FLOW   Understanding Korvanta\r\n"
@@ -479,7 +479,7 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         // 55
         "\r\n"
         "Symbols and abbreviations\r\n"
-        "d1 (or d2)\tthe unbraced height of the column, in feet\r\n"
+        "d1 (or d2)\t\tthe unbraced height of the column, in feet\r\n"
         "le\t\tthe effective height in inches: the unbraced height times Ke\r\n"
         "Ke\t\tchosen from the end connections (NDS Table G1); most often 1.0\r\n"
         "Kf\t\tthe factor for built-up columns: 0.6 nailed, 0.75 bolted\r\n"
