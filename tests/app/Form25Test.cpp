@@ -65,16 +65,19 @@ TEST(Form25, OperationsWorkedByHand)
         const char* result;
     };
     const Case cases[] = {
-        {"12", '*', "3", "36"},        {"12", '/', "3", "4"},       {"10", '/', "4", "2.5"},
+        {"12", '*', "3", "36"},
+        {"12", '/', "3", "4"},
+        {"10", '/', "4", "2.5"},
         {"1", '/', "3", "0.333"},     // 0.3333... to three decimals
         {"2", '/', "3", "0.667"},     // 0.6666... rounds up
         {"1.5", '+', "2.25", "3.75"}, // exact in decimal
         {"0.1", '+', "0.2", "0.3"},   // 0.30000000000000004 in binary, 0.3 at fifteen digits
         {"5", '-', "7", "-2"},        // negative and whole: no decimals
-        {"2.5", '-', "5", "-2.5"},     {"2.0004", '*', "1", "2.0"}, // not whole: at least one decimal after
-                                                                    // rounding to three
-        {"1.2345", '*', "1", "1.235"},                              // halves round away from zero
-        {"4.35", '*', "100", "435"}, // 434.99999999999994 in binary: fifteen digits make it whole
+        {"2.5", '-', "5", "-2.5"},
+        {"2.0004", '*', "1", "2.0"},   // not whole: at least one decimal after
+                                       // rounding to three
+        {"1.2345", '*', "1", "1.235"}, // halves round away from zero
+        {"4.35", '*', "100", "435"},   // 434.99999999999994 in binary: fifteen digits make it whole
         {"1E3", '*', "2", "2000"},
     };
     Calculator c;
@@ -211,6 +214,22 @@ TEST(Form25, EnterClosesAndInsertPastesTheLastResultIntoTheCriteriaForm)
     c.driver.menu(c.program.form1.MnuCalculator);
     EXPECT_EQ(c.f.Cal1.text(), "12.5");
     EXPECT_EQ(c.program.state.CalTimesOn, -1);
+}
+
+TEST(Form25, FocusSelectsTheOperandAndActivationCentresTheFormAgain)
+{
+    Calculator c;
+    c.enter(c.f.Cal1, "12.5");
+    c.driver.focus(c.f.Cal2);
+    c.driver.focus(c.f.Cal1);
+    EXPECT_EQ(c.f.Cal1.selStart(), 0);
+    EXPECT_EQ(c.f.Cal1.selLength(), 4); // the whole text: up to the box's ten characters
+
+    const double centredLeft = c.f.left();
+    c.driver.runtime().dispatch([&] { c.f.move(0, 0); }); // moved aside
+    c.driver.switchTo(c.program.form1);
+    c.driver.switchTo(c.f);
+    EXPECT_DOUBLE_EQ(c.f.left(), centredLeft);
 }
 
 } // namespace
