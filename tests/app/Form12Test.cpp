@@ -283,12 +283,13 @@ TEST(Form12, BackAboutAndTheDiagramLeaveTheManualAsItWas)
     Manual m;
     m.driver.menu(m.f.BackContents); // already at the contents table: nothing changes
     EXPECT_FALSE(m.f.Text1.visible());
+    m.driver.click(m.f.Contents14);
+    EXPECT_TRUE(m.program.form9.visible());
+    m.driver.switchTo(m.f);
+    EXPECT_FALSE(m.f.Text1.visible());
     m.driver.click(m.f.Contents3);
     m.driver.menu(m.f.About);
     EXPECT_TRUE(m.program.form15.visible());
-    m.driver.switchTo(m.f);
-    m.driver.click(m.f.Contents14);
-    EXPECT_TRUE(m.program.form9.visible());
     m.driver.switchTo(m.f);
     EXPECT_TRUE(m.f.Text1.visible());
     EXPECT_EQ(m.f.Text1.text(), m.joined(run(5, 8)));
