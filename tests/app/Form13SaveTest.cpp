@@ -169,6 +169,9 @@ TEST(Form13Save, AppliesTheSettingsToTheRunningProgram)
         EXPECT_EQ(program.form7.HighDPI.value(), 0);
         EXPECT_EQ(program.state.PrintFontName, "arial");
         EXPECT_EQ(form1.Combo1.text(), c.species);
+        if (!c.steel) {
+            EXPECT_TRUE(form1.group(5).value()); // the species choice ran for Southern Pine
+        }
         EXPECT_EQ(form1.INGRADE.value(), -1);
         EXPECT_EQ(program.state.NDS1997, -1);
         EXPECT_EQ(program.state.DefaultSettings.defINGRADE, 0); // 1997 is stored as in-grade off
