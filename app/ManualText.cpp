@@ -418,7 +418,7 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "GENERAL IMPACT ON LUMBER VALUES AND USE\r\n"
         "Compared with the older values, 2x4 and 2x6 members in the higher grades are stronger in bending, "
         "compression parallel to grain is higher, and deeper members such as 2x10 and 2x12 are weaker in "
-        "bending. For more information, consult the publisher of the specification:\r\n",
+        "bending. For more information, consult the publisher of the NDS:\r\n",
         // 44
         "National Design Specification (NDS) for Wood Construction, with its Supplement of design values. "
         "Publisher: American Wood Council.\r\n"
