@@ -8,6 +8,7 @@
 #include "app/Form15.h"
 #include "app/Form25.h"
 #include "app/SharedState.h"
+#include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
 #include "notch/FormNotchwise.h"
@@ -68,6 +69,7 @@ class Program
     notch::FormNotchwise formNotchwise{*this};
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
+    UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
 };
 
 } // namespace app

@@ -54,6 +54,10 @@ class Driver
     void ctrlKey(Form& form, char letter) { m_runtime->userCtrlKey(form, letter); }
     void focus(Control& control) { m_runtime->userFocus(control); }
     void click(Control& control) { m_runtime->userClick(control); }
+    void mouseDown(Control& control, MouseButton button = MouseButton::Left)
+    {
+        m_runtime->userMouseDown(control, button);
+    }
     void doubleClick(Control& control) { m_runtime->userDoubleClick(control); }
     void menu(MenuItem& item) { m_runtime->userMenu(item); }
     void choose(ListControl& list, std::string_view item);

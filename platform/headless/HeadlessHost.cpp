@@ -152,6 +152,12 @@ bool HeadlessHost::openFolder(const std::filesystem::path& folder)
 
 bool HeadlessHost::openUrl(const std::string& url)
 {
+    if (takeFailure(HostFailure::OpenUrl)) {
+        raise(48, "Error in loading DLL");
+    }
+    if (m_openUrlObserver) {
+        m_openUrlObserver();
+    }
     m_openedUrls.push_back(url);
     return true;
 }

@@ -46,7 +46,8 @@ enum class HostFailure
     Clipboard,
     PrinterFonts,
     PrintDocument,
-    OpenFolder
+    OpenFolder,
+    OpenUrl // the shell cannot be called at all: a run-time error, not a refusal
 };
 
 class HeadlessHost : public Host
@@ -61,6 +62,8 @@ class HeadlessHost : public Host
     void answerPrint(std::optional<PrintChoice> choice) { m_printAnswers.push_back(std::move(choice)); }
     void whenModal(std::string formName, std::function<void()> actions);
     void failNext(HostFailure failure) { m_failures.push_back(failure); }
+    // Runs while the shell opens an address, so a test can see the program's state at that moment.
+    void whenOpenUrl(std::function<void()> observer) { m_openUrlObserver = std::move(observer); }
     void setScreenSize(SizeTwips size) { m_screen = size; }
     void setPrinters(PrinterList printers) { m_printers = std::move(printers); }
     void setPrinterFonts(std::vector<std::string> fonts) { m_fonts = std::move(fonts); }
@@ -125,6 +128,7 @@ class HeadlessHost : public Host
     std::vector<PrintedDocument> m_printed;
     std::vector<std::filesystem::path> m_openedFolders;
     std::vector<std::string> m_openedUrls;
+    std::function<void()> m_openUrlObserver;
     std::vector<std::string> m_scriptFailures;
     std::vector<std::string> m_repaints;
     bool m_quit = false;

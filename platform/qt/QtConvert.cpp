@@ -161,6 +161,23 @@ QPixmap builtInPicture(std::string_view id)
         painter.drawText(glyph.rect(), Qt::AlignCenter, QStringLiteral("?"));
         return glyph;
     }
+    if (id == "ManualIcon") {
+        // Drawn rather than stored: an open book in navy and white for the manual's title.
+        QPixmap book(32, 32);
+        book.fill(Qt::transparent);
+        QPainter painter(&book);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 0, 128), 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(3, 7, 13, 19));
+        painter.drawRect(QRectF(16, 7, 13, 19));
+        painter.setPen(QPen(QColor(0, 128, 0), 1));
+        for (int y = 11; y <= 22; y += 3) {
+            painter.drawLine(QPointF(6, y), QPointF(13, y));
+            painter.drawLine(QPointF(19, y), QPointF(26, y));
+        }
+        return book;
+    }
     return {};
 }
 
