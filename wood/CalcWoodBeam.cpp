@@ -30,6 +30,7 @@ namespace num = platform::num;
 namespace
 {
 
+// A box on a hidden form cannot take the focus; the refusal has already said what to mend.
 void focusIfPossible(platform::Control& control)
 {
     if (control.canFocus()) {
@@ -51,7 +52,7 @@ class SizeTest
     bool checkEntry(const SizeEntry& entry);
     bool setNetSize(const SizeEntry& entry);
     bool setReferenceValues(const std::string& species);
-    bool setSizeFactors(const std::string& species);
+    bool setSizeAndServiceFactors(const std::string& species);
     void refuse(const std::string& text, platform::Icon icon, bool beep);
     void refuseOnSelectionForm(const std::string& text, platform::Icon icon, platform::Control& focus);
     void refuseOnCustomForm(const std::string& text, platform::Icon icon, platform::Control& focus);
@@ -197,7 +198,7 @@ bool SizeTest::setReferenceValues(const std::string& species)
     return true;
 }
 
-bool SizeTest::setSizeFactors(const std::string& species)
+bool SizeTest::setSizeAndServiceFactors(const std::string& species)
 {
     beam::MemberUnderTest& m = m_member;
     SizeFactorInput in;
@@ -291,7 +292,7 @@ bool SizeTest::run()
     if (!m_options.Roundoption) {
         IngradeValues(m_program);
     }
-    if (!setReferenceValues(species) || !setSizeFactors(species)) {
+    if (!setReferenceValues(species) || !setSizeAndServiceFactors(species)) {
         return false;
     }
 
