@@ -186,6 +186,24 @@ struct NextSmallerResults
     float SmallerCantCL = 1.0f;
 };
 
+// What the report form reads of the member tests besides the shared checks' results, and what its
+// fill decides itself (the no-splits shear case of NDS 1997), which the data record prints.
+struct ReportValues
+{
+    std::string NextLargerLabel;  // nominal depth text of the next deeper size; empty when none
+    std::string NextSmallerLabel; // nominal depth text of the next shallower size; empty when none
+    float CmFv = 1.0f;            // wet-service factor for shear of the tested wood member
+    std::int16_t NoSplitsOK = 0;  // -1: the member passes shear only when specified with no splits
+    float FvNoSplits = 0;         // psi, twice FvAdj
+
+    // The steel shape under test: the designation the steel check looks up, its flange and depth
+    // texts, and its longest unbraced length ("Lc = ..." or "Lu = ...").
+    std::string StlStepChoice;
+    std::string StlBreadthText;
+    std::string StlDepthText;
+    std::string StlUnbracedText;
+};
+
 struct BeamState
 {
     CalcFlags flags;
@@ -195,6 +213,7 @@ struct BeamState
     ShearResults shear;
     StabilityResults stability;
     NextSmallerResults smaller;
+    ReportValues report;
 };
 
 } // namespace beam

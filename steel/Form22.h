@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 
 namespace app
@@ -22,6 +23,13 @@ class Form22 final : public platform::Form
     platform::Label StlMoment{*this, "StlMoment"};
     platform::Label StlReac1{*this, "StlReac1"};
     platform::Label StlReac2{*this, "StlReac2"};
+
+    // The chosen designation ("W 12x 30") and the quick picks in table order, each with the flange
+    // and depth texts of its shape; the report's Previous and Next walk them.
+    platform::TextBox StlChoice{*this, "StlChoice"};
+    platform::ControlArray<platform::CommandButton> StlPick{*this, "StlPick", 0, 15};
+    platform::ControlArray<platform::Label> StlWidLab{*this, "StlWidLab", 0, 15};
+    platform::ControlArray<platform::Label> StlDepLab{*this, "StlDepLab", 0, 15};
 
   private:
     void design() override; // Form22Design.cpp
