@@ -9,12 +9,12 @@ namespace reporttest
 namespace
 {
 
-using Fill = ReportTest;
+using Form5Fill = ReportTest;
 
 // Simple span 12 ft, dead 100 plf and live 200 plf, self weight left out; 4x12 DF-L No.1 (NDS 2018
 // Supplement Table 4A: Fb 1000 psi, Fv 180 psi, E 1,700,000 psi, CF 1.1), Cd 1.0, dry, fully braced.
 // Net 3.5 x 11.25 in.: S = bd²/6 = 73.828 in³, A = bd = 39.375 in², I = bd³/12 = 415.283 in⁴.
-TEST_F(Fill, SawnMemberMatchesTheClosedFormBeam)
+TEST_F(Form5Fill, SawnMemberMatchesTheClosedFormBeam)
 {
     const double spanIn = 144, e = 1.7e6, i = 415.283203125;
     const double momentInLb = 300.0 * 12 * 12 / 8 * 12;                           // wL²/8 = 64,800 in-lb
@@ -80,7 +80,7 @@ TEST_F(Fill, SawnMemberMatchesTheClosedFormBeam)
 // NDS 1997, 6 ft span at 1,000 plf, 4x10 So. Pine No.1 (Fb 1250 psi, Fv 90 psi): M = wL²/8 = 54,000
 // in-lb, Sreq = 43.2 in³ against S = 3.5 x 9.25²/6 = 49.91 in³; V = wL/2 = 3,000 lb, fv = 1.5V/A =
 // 139.0 psi on A = 32.375 in². It fails 90 psi but passes twice that with no splits.
-TEST_F(Fill, Nds1997NoSplitsPassesShearInDarkRedWithTheRatioBeforeTheCase)
+TEST_F(Form5Fill, Nds1997NoSplitsPassesShearInDarkRedWithTheRatioBeforeTheCase)
 {
     programDoes([&] {
         program.state.NDS1997 = -1;
@@ -120,7 +120,7 @@ TEST_F(Fill, Nds1997NoSplitsPassesShearInDarkRedWithTheRatioBeforeTheCase)
     EXPECT_EQ(program.state.SelectionStatus, "OK");
 }
 
-TEST_F(Fill, NoSplitsCaseAppliesOnlyUnderNds1997ToSawnMembersPassingBendingAndDeflection)
+TEST_F(Form5Fill, NoSplitsCaseAppliesOnlyUnderNds1997ToSawnMembersPassingBendingAndDeflection)
 {
     struct Case
     {
@@ -169,7 +169,7 @@ TEST_F(Fill, NoSplitsCaseAppliesOnlyUnderNds1997ToSawnMembersPassingBendingAndDe
 
 // 20 ft span at 1,000 plf total and 600 plf live, W 12x26 of 36 ksi steel, fully braced (AISC: Sx 33.4
 // in³, Ix 204 in⁴, d 12.2 in., tw 0.230 in.; Fb = 0.66 Fy = 23,760 psi, Fv = 0.40 Fy = 14,400 psi).
-TEST_F(Fill, WShapeMatchesTheClosedFormBeam)
+TEST_F(Form5Fill, WShapeMatchesTheClosedFormBeam)
 {
     programDoes([&] {
         f1.group(9).setValue(true);
@@ -228,7 +228,7 @@ TEST_F(Fill, WShapeMatchesTheClosedFormBeam)
     EXPECT_FALSE(f5.CmdNextSize.visible());
 }
 
-TEST_F(Fill, StatusesPassAtEqualityAndJudgeDeflectionByItsSize)
+TEST_F(Form5Fill, StatusesPassAtEqualityAndJudgeDeflectionByItsSize)
 {
     struct Case
     {
@@ -264,7 +264,7 @@ TEST_F(Fill, StatusesPassAtEqualityAndJudgeDeflectionByItsSize)
     }
 }
 
-TEST_F(Fill, ChecksThatDoNotApplyAreEmptiedUnderGreyHeadings)
+TEST_F(Form5Fill, ChecksThatDoNotApplyAreEmptiedUnderGreyHeadings)
 {
     woodMember("2x", "10");
     program.beam.deflection.LLDeflCheck = 0;
@@ -296,7 +296,7 @@ TEST_F(Fill, ChecksThatDoNotApplyAreEmptiedUnderGreyHeadings)
     expectCleanRun();
 }
 
-TEST_F(Fill, AZeroAllowanceEndsTheFillWithItsMessageAndKeepsTheLaterLines)
+TEST_F(Form5Fill, AZeroAllowanceEndsTheFillWithItsMessageAndKeepsTheLaterLines)
 {
     woodMember("2x", "10");
     showReport();

@@ -7,9 +7,9 @@ namespace reporttest
 namespace
 {
 
-using Lines = ReportTest;
+using Form5Lines = ReportTest;
 
-TEST_F(Lines, ModifierLineByOptionsAndClass)
+TEST_F(Form5Lines, ModifierLineByOptionsAndClass)
 {
     struct Case
     {
@@ -55,7 +55,7 @@ TEST_F(Lines, ModifierLineByOptionsAndClass)
     }
 }
 
-TEST_F(Lines, UnbracedLengthLineOfSteel)
+TEST_F(Form5Lines, UnbracedLengthLineOfSteel)
 {
     program.beam.flags.SteelBeamFlag = -1;
     program.beam.report.StlUnbracedText = "Lu = 12.3 ft";
@@ -75,7 +75,7 @@ TEST_F(Lines, UnbracedLengthLineOfSteel)
     }
 }
 
-TEST_F(Lines, DeadLoadLineByCase)
+TEST_F(Form5Lines, DeadLoadLineByCase)
 {
     struct Case
     {
@@ -112,7 +112,7 @@ TEST_F(Lines, DeadLoadLineByCase)
     }
 }
 
-TEST_F(Lines, DeflectionAlertsByCase)
+TEST_F(Form5Lines, DeflectionAlertsByCase)
 {
     const std::string lslAlert = "ALERT! Timberstrand members 7-1/4 in. and smaller are limited to 5/16 in. "
                                  "deflection.  Please increase depth.";
@@ -161,7 +161,7 @@ TEST_F(Lines, DeflectionAlertsByCase)
     }
 }
 
-TEST_F(Lines, NextSmallerNoteStopsBelowATimbersBreadth)
+TEST_F(Form5Lines, NextSmallerNoteStopsBelowATimbersBreadth)
 {
     struct Case
     {
@@ -188,7 +188,7 @@ TEST_F(Lines, NextSmallerNoteStopsBelowATimbersBreadth)
     }
 }
 
-TEST_F(Lines, ReactionLinesByCase)
+TEST_F(Form5Lines, ReactionLinesByCase)
 {
     struct Case
     {
@@ -225,7 +225,7 @@ TEST_F(Lines, ReactionLinesByCase)
     }
 }
 
-TEST_F(Lines, DeflectionLimitLines)
+TEST_F(Form5Lines, DeflectionLimitLines)
 {
     program.beam.deflection.TLDeflRatio = 1000;
     program.beam.deflection.LLDeflRatio = 0;
