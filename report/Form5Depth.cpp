@@ -52,7 +52,7 @@ void Form5::CmdNextSize_Click()
     step.clearFlags();
     step.enableAll();
     breadthPreCheck(step, m_program);
-    const beam::ReportValues& r = m_program.beam.report;
+    const beam::MemberUnderTest& r = m_program.beam.member;
     scl::Form2& f2 = m_program.form2;
 
     if (step.options.customValues && step.options.round) {
@@ -103,7 +103,7 @@ void Form5::CmdNextSizeDn_Click()
     step.clearFlags();
     step.enableAll();
     breadthPreCheck(step, m_program);
-    const beam::ReportValues& r = m_program.beam.report;
+    const beam::MemberUnderTest& r = m_program.beam.member;
     scl::Form2& f2 = m_program.form2;
 
     if (step.options.customValues && step.options.round) {

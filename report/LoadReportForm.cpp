@@ -153,7 +153,7 @@ void noSplitsCase(app::Program& program)
     }
     if (f1.group(5).value()) {
         b.member.Fv = 90;
-        b.member.FvAdj = num::toSingle(static_cast<double>(b.report.CmFv) * 90 * b.member.Cd);
+        b.member.FvAdj = num::toSingle(static_cast<double>(b.member.CmFv) * 90 * b.member.Cd);
     }
     b.report.FvNoSplits = num::toSingle(2.0 * b.member.FvAdj);
     if (b.report.FvNoSplits >= b.shear.ShearStress) {

@@ -132,7 +132,7 @@ void writeNextSmallerNote(app::Program& program)
         return;
     }
     const std::string breadth = program.form3.Text1.text();
-    const std::string& next = b.report.NextSmallerLabel;
+    const std::string& next = b.member.NextSmallerLabel;
     // A timber's next depth below its own breadth is no size of the ladder.
     for (const SmallChoiceSkip& skip : SmallChoiceSkipped) {
         if (breadth == skip.breadth && textIn(skip.nextSmaller, next)) {

@@ -182,8 +182,12 @@ TEST_F(OkCalculateForm, SclAndCustomValuesGoToTheCustomValuesForm)
         expectGuardsReleased();
     }
 
-    // Custom values keep the form and its round section between calculations.
-    driver.click(program.form2.Roundoption);
+    // Custom values keep the form and its round section between calculations. The timber shape frame
+    // starts hidden and shows with the timber class; the round option is selected as that frame would.
+    driver.runtime().dispatch([&] {
+        program.form2.FormFrame.setVisible(true);
+        program.form2.Roundoption.setValue(true);
+    });
     backToCriteria();
     EXPECT_TRUE(app::readBeamCriteria(program).Roundoption);
     calculate();

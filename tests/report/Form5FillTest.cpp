@@ -95,7 +95,7 @@ TEST_F(Form5Fill, Nds1997NoSplitsPassesShearInDarkRedWithTheRatioBeforeTheCase)
     b.member.Fv = 95; // whatever the test left; the case puts the Southern Pine value back
     b.member.FvAdj = 90;
     b.member.Cd = 1.0f;
-    b.report.CmFv = 1.0f;
+    b.member.CmFv = 1.0f;
     b.member.BreadthClass = "4x";
     woodMember("4x", "10", "So. Pine #1");
     showReport();

@@ -179,7 +179,7 @@ TEST_F(Form5Lines, NextSmallerNoteStopsBelowATimbersBreadth)
         SCOPED_TRACE(testing::Message() << c.breadth << " " << c.next);
         woodMember(c.breadth, "14");
         program.beam.smaller.NextSmallerOK = -1;
-        program.beam.report.NextSmallerLabel = c.next;
+        program.beam.member.NextSmallerLabel = c.next;
         programDoes([&] {
             f1.group(c.group).setValue(true);
             report::LoadReportForm(program);

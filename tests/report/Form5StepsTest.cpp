@@ -37,8 +37,8 @@ TEST_F(Form5Steps, DepthStepsWithoutANeighbourEndTheClickEarly)
     woodMember("4x", "10", "So. Pine #1");
     programDoes([&] { f1.group(5).setValue(true); });
     showReport();
-    program.beam.report.NextLargerLabel = "";
-    program.beam.report.NextSmallerLabel = "";
+    program.beam.member.NextLargerLabel = "";
+    program.beam.member.NextSmallerLabel = "";
     driver.click(f5.CmdNextSize);
     driver.click(f5.CmdNextSizeDn);
     EXPECT_EQ(woodTests, 0);

@@ -120,7 +120,7 @@ class ReportTest : public ::testing::Test
     // The next deeper and shallower depth labels of the ladder, as the tests leave them.
     void labelsFor(const std::string& depth, const std::vector<std::string>& ladder)
     {
-        beam::ReportValues& r = program.beam.report;
+        beam::MemberUnderTest& r = program.beam.member;
         const auto at = std::find(ladder.begin(), ladder.end(), depth);
         r.NextLargerLabel = at != ladder.end() && at + 1 != ladder.end() ? *(at + 1) : "";
         r.NextSmallerLabel = at != ladder.end() && at != ladder.begin() ? *(at - 1) : "";
