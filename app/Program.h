@@ -20,6 +20,7 @@
 #include "report/MemberTests.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
+#include "steel/SteelState.h"
 #include "wood/Form3.h"
 
 namespace app
@@ -43,6 +44,7 @@ class Program
     SharedState state{beam.flags};
     // The member tests the report's step buttons and fill call; a test may put stand-ins here.
     report::MemberTests memberTests = report::programMemberTests();
+    steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
     report::Form7 form7;

@@ -204,18 +204,11 @@ struct NextSmallerResults
 };
 
 // What the report fill decides itself (the no-splits shear case of NDS 1997), which the data record
-// prints, and the texts of the steel shape under test.
+// prints.
 struct ReportValues
 {
     std::int16_t NoSplitsOK = 0; // -1: the member passes shear only when specified with no splits
     float FvNoSplits = 0;        // psi, twice FvAdj
-
-    // The steel shape under test: the designation the steel check looks up, its flange and depth
-    // texts, and its longest unbraced length ("Lc = ..." or "Lu = ...").
-    std::string StlStepChoice;
-    std::string StlBreadthText;
-    std::string StlDepthText;
-    std::string StlUnbracedText;
 };
 
 // The bending values of the selection form's grade columns, Fb in psi: SpeciesFbTable[slot][block].

@@ -47,7 +47,7 @@ struct SteelStepState
 
     static SteelStepState read(app::Program& program)
     {
-        const beam::ReportValues& r = program.beam.report;
+        const steel::SteelState& r = program.steel;
         Form5& f = program.form5;
         return {program.form22.StlChoice.text(),
                 r.StlStepChoice,
@@ -61,7 +61,7 @@ struct SteelStepState
 
     void write(app::Program& program) const
     {
-        beam::ReportValues& r = program.beam.report;
+        steel::SteelState& r = program.steel;
         Form5& f = program.form5;
         r.StlStepChoice = stepChoice;
         r.StlBreadthText = breadthText;

@@ -112,7 +112,7 @@ void writeMemberLine(app::Program& program)
         // than the edition of an earlier wood member.
         f.GradeLabel.setCaption("");
     } else if (f1.group(9).value()) {
-        const beam::ReportValues& r = program.beam.report;
+        const steel::SteelState& r = program.steel;
         f.DisplayChoice.setCaption(program.form22.StlChoice.text() + steelGradeText(f1));
         f.StlBreadthLabel.setVisible(true);
         f.StlBreadthLabel.setCaption("Actual Size is  " + r.StlBreadthText + "  x ");

@@ -1,7 +1,11 @@
 // The program's own member tests for the report form.
 #include "report/MemberTests.h"
 
+#include "app/Program.h"
+#include "report/LoadReportForm.h"
 #include "scl/LVLCalc.h"
+#include "steel/SteelChecks.h"
+#include "steel/WebBearing.h"
 #include "wood/CalcWoodBeam.h"
 
 namespace report
@@ -12,10 +16,15 @@ MemberTests programMemberTests()
     MemberTests tests;
     tests.CalcWoodBeam = wood::CalcWoodBeam;
     tests.LVLCalc = scl::LVLCalc;
-    // FIXME: the steel beam checks are not in the program yet; until they are, a steel step reports
-    // that no check completed (so nothing changes) and the fill computes no bearing lengths.
-    tests.SteelCalc = [](app::Program&) { return false; };
-    tests.CalcWebBearing = [](app::Program&) {};
+    // The steel check commits its results only when it completes; the report is then refilled.
+    tests.SteelCalc = [](app::Program& program) {
+        if (!steel::SteelCalc(program, program.steel.StlStepChoice)) {
+            return false;
+        }
+        LoadReportForm(program);
+        return true;
+    };
+    tests.CalcWebBearing = steel::CalcWebBearing;
     return tests;
 }
 

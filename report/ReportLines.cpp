@@ -103,7 +103,7 @@ void writeModifierLine(app::Program& program)
     } else if (f1.PLbutton.value() || f1.DblPLbutton.value()) {
         line.setCaption("Full lateral bracing required.");
     } else {
-        line.setCaption("Maximum Unbraced Length: " + program.beam.report.StlUnbracedText);
+        line.setCaption("Maximum Unbraced Length: " + program.steel.results.StlUnbracedText);
     }
 }
 

@@ -197,9 +197,9 @@ TEST_F(Form5Fill, WShapeMatchesTheClosedFormBeam)
     b.deflection.DLDefl = static_cast<float>(totalIn - liveIn);
     b.member.R1TL = b.member.R2TL = 10000;
     b.loads.R1LL = b.loads.R2LL = 6000;
-    b.report.StlBreadthText = "6.49";
-    b.report.StlDepthText = "12.22";
-    b.report.StlUnbracedText = "Lc = 6.9 ft";
+    program.steel.StlBreadthText = "6.49";
+    program.steel.StlDepthText = "12.22";
+    program.steel.results.StlUnbracedText = "Lc = 6.9 ft";
     int bearingCalls = 0;
     program.memberTests.CalcWebBearing = [&](app::Program&) { ++bearingCalls; };
     showReport();

@@ -58,7 +58,7 @@ TEST_F(Form5Lines, ModifierLineByOptionsAndClass)
 TEST_F(Form5Lines, UnbracedLengthLineOfSteel)
 {
     program.beam.flags.SteelBeamFlag = -1;
-    program.beam.report.StlUnbracedText = "Lu = 12.3 ft";
+    program.steel.results.StlUnbracedText = "Lu = 12.3 ft";
     const std::pair<platform::OptionButton app::Form1::*, const char*> cases[] = {
         {&app::Form1::TUbutton, "No maximum unbraced length."},
         {&app::Form1::DblPLbutton, "Full lateral bracing required."},

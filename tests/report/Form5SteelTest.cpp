@@ -28,8 +28,8 @@ class Form5SteelSteps : public ReportTest
             f22.StlChoice.setText(choice);
         });
         program.beam.flags.SteelBeamFlag = -1;
-        program.beam.report.StlBreadthText = "b?";
-        program.beam.report.StlDepthText = "d?";
+        program.steel.StlBreadthText = "b?";
+        program.steel.StlDepthText = "d?";
         showReport();
     }
 
@@ -42,7 +42,7 @@ TEST_F(Form5SteelSteps, PreviousToTheFirstPickDisablesPrevious)
     ASSERT_TRUE(f5.StlBack.enabled());
     driver.click(f5.StlBack);
     EXPECT_EQ(steelChecks, 1);
-    EXPECT_EQ(program.beam.report.StlStepChoice, designation(0));
+    EXPECT_EQ(program.steel.StlStepChoice, designation(0));
     EXPECT_EQ(program.form22.StlChoice.text(), designation(0));
     EXPECT_EQ(f5.DisplayChoice.caption(), "W 10x 12   36 ksi Wide Flange Steel");
     EXPECT_EQ(f5.StlBreadthLabel.caption(), "Actual Size is  b0  x ");
@@ -57,8 +57,8 @@ TEST_F(Form5SteelSteps, NextToTheLastPickDisablesNext)
     steelReport(designation(14));
     driver.click(f5.StlForward);
     EXPECT_EQ(program.form22.StlChoice.text(), designation(15));
-    EXPECT_EQ(program.beam.report.StlBreadthText, "b15");
-    EXPECT_EQ(program.beam.report.StlDepthText, "d15");
+    EXPECT_EQ(program.steel.StlBreadthText, "b15");
+    EXPECT_EQ(program.steel.StlDepthText, "d15");
     EXPECT_FALSE(f5.StlForward.enabled());
     EXPECT_TRUE(f5.StlBack.enabled());
     expectCleanRun();
@@ -101,7 +101,7 @@ TEST_F(Form5SteelSteps, ATypedSizeTestsNothingAndShowsTheEndOfListMessage)
     }
     EXPECT_EQ(steelChecks, 0);
     EXPECT_EQ(program.form22.StlChoice.text(), "W 14x 99");
-    EXPECT_EQ(program.beam.report.StlStepChoice, "");
+    EXPECT_EQ(program.steel.StlStepChoice, "");
 }
 
 // A shape whose check stops (not in the table, unbraced length too long) is not committed.
@@ -110,13 +110,13 @@ TEST_F(Form5SteelSteps, ACheckThatStopsKeepsTheShapeBefore)
     for (bool forward : {true, false}) {
         SCOPED_TRACE(forward ? "Next" : "Previous");
         steelReport(designation(1));
-        programDoes([&] { program.beam.report.StlStepChoice = "W 10x 13"; });
+        programDoes([&] { program.steel.StlStepChoice = "W 10x 13"; });
         steelCompletes = false;
         driver.click(forward ? f5.StlForward : f5.StlBack);
         steelCompletes = true;
         EXPECT_EQ(program.form22.StlChoice.text(), designation(1));
-        EXPECT_EQ(program.beam.report.StlStepChoice, "W 10x 13");
-        EXPECT_EQ(program.beam.report.StlBreadthText, "b?");
+        EXPECT_EQ(program.steel.StlStepChoice, "W 10x 13");
+        EXPECT_EQ(program.steel.StlBreadthText, "b?");
         EXPECT_EQ(f5.StlBreadthLabel.caption(), "Actual Size is  b?  x ");
         EXPECT_EQ(f5.StlDepthLabel.caption(), "d?");
         EXPECT_TRUE(f5.StlBack.enabled());
