@@ -36,6 +36,9 @@ struct Beam
     std::array<float, PointLoadCount> at{};
     std::array<float, PartialLoadCount> begin{};
     std::array<float, PartialLoadCount> end{};
+    // The strip stations, worked out once for every partial load of both load sets.
+    std::array<float, 201> spanStations{};     // i * L / 200, ft
+    std::array<float, 101> overhangStations{}; // j * c / 100 from R2, ft
 };
 
 float single(const std::string& text)
@@ -75,10 +78,10 @@ bool hasLiveLoad(const BeamState& state, const LoadSet& live)
 template <class F> void forEachSpanStrip(const Beam& beam, double w, double b, double e, F f)
 {
     const double dx = beam.L / 200;
-    for (int i = 0; i <= 200; ++i) {
-        // Stations are Single values, as in the station table, so a load ending exactly on a station
-        // leaves that station unloaded.
-        const double x = num::toSingle(i * dx);
+    // Stations are Single values, as in the station table, so a load ending exactly on a station
+    // leaves that station unloaded.
+    for (const float station : beam.spanStations) {
+        const double x = station;
         if (b < x && x < e) {
             f(w * dx, x);
         }
@@ -88,9 +91,8 @@ template <class F> void forEachSpanStrip(const Beam& beam, double w, double b, d
 // Strips of a partial load on the overhang: stations j * c / 100 from R2; f(stripLoadLb, aInches).
 template <class F> void forEachOverhangStrip(const Beam& beam, double w, double b, double e, F f)
 {
-    const double dc = beam.c / 100;
     for (int j = 0; j <= 100; ++j) {
-        const double x = num::toSingle(j * dc);
+        const double x = beam.overhangStations[static_cast<std::size_t>(j)];
         if (b < x && x < e) {
             f(w * beam.c / 100, 12 * beam.c / 100 * j);
         }
@@ -114,9 +116,11 @@ double spanDeflection(const Beam& beam, const LoadSet& set, int points, int part
     }
     for (int j = 0; j < partials; ++j) {
         if (set.partial[j] > 0) {
-            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j], [&](double strip, double x) {
-                equivalent += equivalentUniform(beam, strip, x);
-            });
+            // The strips share the divisor of equivalentUniform; it is applied once per load.
+            double strips = 0;
+            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
+                             [&](double strip, double x) { strips += 6.35 * strip * x * (beam.L - x); });
+            equivalent += num::div(strips, beam.L * beam.L);
         }
     }
     return num::div(0.013 * beam.Li * beam.Li * beam.Li * equivalent, beam.EI);
@@ -203,8 +207,13 @@ double overhangLift(const Beam& beam, const LoadSet& set)
     }
     for (int j = 0; j < 3; ++j) {
         if (set.partial[j] > 0) {
-            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
-                             [&](double strip, double x) { lift += pointLift(strip, 12 * x); });
+            // The strips share pointLift's divisor; it is applied once per load.
+            double strips = 0;
+            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j], [&](double strip, double x) {
+                const double a = 12 * x;
+                strips += strip * a * (beam.Li - a) * beam.ci * (a + beam.Li);
+            });
+            lift += num::div(strips, 6 * beam.EI * beam.Li);
         }
     }
     const double Li = beam.Li;
@@ -322,6 +331,14 @@ void CalcDeflection(const BeamCriteria& criteria, BeamState& state, BeamUi& ui)
             for (int j = 0; j < PartialLoadCount; ++j) {
                 beam.begin[j] = single(criteria.BEGP[j]);
                 beam.end[j] = single(criteria.ENDP[j]);
+            }
+            const double dx = beam.L / 200;
+            for (int i = 0; i <= 200; ++i) {
+                beam.spanStations[static_cast<std::size_t>(i)] = num::toSingle(i * dx);
+            }
+            const double dc = beam.c / 100;
+            for (int j = 0; j <= 100; ++j) {
+                beam.overhangStations[static_cast<std::size_t>(j)] = num::toSingle(j * dc);
             }
 
             const bool liveLoads = hasLiveLoad(state, live);

@@ -7,18 +7,23 @@
 namespace wood
 {
 
-DepthTestResult TestCustomDepth(app::Program& program, const std::string& depth, ShearRule shear)
+DepthOutcome TestCustomDepth(app::Program& program, const std::string& breadth, const std::string& depth)
 {
+    program.form2.Text6.setText(breadth);
     program.form2.Text7.setText(depth);
     program.beam.flags.PretestMode = -1;
-    DepthTestResult result;
-    result.ranToEnd = CalcWoodBeam(program);
+    DepthOutcome outcome;
+    outcome.completed = CalcWoodBeam(program);
+    if (!outcome.completed) {
+        return outcome;
+    }
     const beam::BeamState& beam = program.beam;
-    result.nextSmallerDepth = beam.member.NextSmallerDepth;
-    result.nextSmallerOK = beam.smaller.NextSmallerOK == -1;
-    // FIXME: the depth steps' labels join the shared beam state with the size test.
-    result.passes = PassesFullCheck(beam, shear);
-    return result;
+    outcome.smallerPasses = beam.member.NextSmallerDepth > 0 && beam.smaller.NextSmallerOK == -1;
+    outcome.passes = passesFullCheck(beam, false);
+    outcome.passesDoubled = passesFullCheck(beam, true);
+    outcome.NextSmallerLabel = beam.member.NextSmallerLabel;
+    outcome.NextLargerLabel = beam.member.NextLargerLabel;
+    return outcome;
 }
 
 } // namespace wood

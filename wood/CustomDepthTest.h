@@ -1,7 +1,7 @@
 // One silent size test of a custom values size, for the walks of the custom quick picks.
 #pragma once
 
-#include "wood/DepthWalk.h"
+#include "wood/QuickPickSearch.h"
 
 #include <string>
 
@@ -13,8 +13,8 @@ class Program;
 namespace wood
 {
 
-// Puts the depth into Form2.Text7, sets pretest mode, runs the size test on Form2's size and reads
-// what the test left. The breadth is already in Form2.Text6.
-DepthTestResult TestCustomDepth(app::Program& program, const std::string& depth, ShearRule shear);
+// Puts the breadth and depth into Form2's size boxes, sets pretest mode, runs the size test on Form2's
+// size and reads what the test left for the walk.
+DepthOutcome TestCustomDepth(app::Program& program, const std::string& breadth, const std::string& depth);
 
 } // namespace wood

@@ -4,7 +4,6 @@
 #include "app/Program.h"
 #include "platform/core/Number.h"
 #include "wood/CustomDepthTest.h"
-#include "wood/DepthWalk.h"
 #include "wood/GluLamHeaderButtons.h"
 #include "wood/QuickPickSearch.h"
 
@@ -17,8 +16,13 @@ namespace wood
 namespace
 {
 
-// The custom dimension and timber walk: three steps down at most, four larger depths tested.
-constexpr WalkLimits CustomLimits{3, 4};
+// The custom dimension and timber walk: three steps down at most, four larger depths tested. Twice Fv'
+// passes shear only where the report accepts it, under the no-splits rule of NDS 1997; a walk makes at
+// most five full checks.
+SweepLimits customLimits(const app::Program& program)
+{
+    return SweepLimits{3, 4, program.state.NDS1997 == -1 ? 5 : 0};
+}
 
 // Every caption (or estimate) the member class considers is empty: the form says so in its notice.
 void showNoticeRule(app::Program& program, bool anyDepth)
@@ -63,17 +67,11 @@ void captionGluLams(app::Program& program, const ButtonValues& depthEstimate)
     showNoticeRule(program, any);
 }
 
-void searchButton(app::Program& program, platform::CommandButton& button, const char* breadth,
-                  ShearRule shear)
+void searchButton(app::Program& program, platform::CommandButton& button, const char* breadth)
 {
-    if (button.caption().empty()) {
-        return;
-    }
-    button.setCaption(
-        WalkToSmallestPassingDepth(button.caption(), CustomLimits, [&](const std::string& depth) {
-            program.form2.Text6.setText(breadth);
-            return TestCustomDepth(program, depth, shear);
-        }));
+    button.setCaption(walkButton(button.caption(), customLimits(program), [&](const std::string& depth) {
+        return TestCustomDepth(program, breadth, depth);
+    }));
 }
 
 } // namespace
@@ -118,17 +116,15 @@ void CaptionCustomQuickPicks(app::Program& program, const ButtonValues& de)
 void SearchCustomQuickPicks(app::Program& program)
 {
     scl::Form2& f2 = program.form2;
-    // Twice Fv' passes only where the report accepts it: the no-splits rule of NDS 1997.
-    const ShearRule shear = program.state.NDS1997 == -1 ? ShearRule::AtTwiceFvAdj : ShearRule::AtFvAdj;
     if (f2.Wid4x.value()) {
-        searchButton(program, f2.Button4x, "4x", shear);
+        searchButton(program, f2.Button4x, "4x");
     } else if (f2.Wid6x.value()) {
-        searchButton(program, f2.Button6x, "6x", shear);
+        searchButton(program, f2.Button6x, "6x");
     } else if (f2.Wid2x.value()) {
-        searchButton(program, f2.Button2x, "2x", shear);
-        searchButton(program, f2.Button22x, "(2) 2x", shear);
-        searchButton(program, f2.Button32x, "(3) 2x", shear);
-        searchButton(program, f2.Button42x, "(4) 2x", shear);
+        searchButton(program, f2.Button2x, "2x");
+        searchButton(program, f2.Button22x, "(2) 2x");
+        searchButton(program, f2.Button32x, "(3) 2x");
+        searchButton(program, f2.Button42x, "(4) 2x");
     }
     FillGLBHeaderButtons(program);
     SearchGluLamSizes(program);

@@ -1,4 +1,4 @@
-// The depth walk of the custom quick picks and the full check it applies.
+// The full check of the quick-pick walks.
 #include "wood/DepthWalk.h"
 
 #include "beam/BeamState.h"
@@ -7,56 +7,6 @@
 
 namespace wood
 {
-
-namespace
-{
-
-bool opensDownWalk(const DepthTestResult& result)
-{
-    return result.ranToEnd && result.nextSmallerDepth > 0 && result.nextSmallerOK;
-}
-
-} // namespace
-
-std::string WalkToSmallestPassingDepth(const std::string& start, WalkLimits limits, const DepthTester& test)
-{
-    if (start.empty()) {
-        return start;
-    }
-    DepthTestResult last = test(start);
-    if (opensDownWalk(last)) {
-        std::string caption = start;
-        for (int step = 1; step <= limits.stepsDown; ++step) {
-            const std::string above = caption;
-            caption = last.nextSmallerLabel;
-            if (caption.empty() || step == limits.stepsDown) {
-                return caption;
-            }
-            last = test(caption);
-            if (!last.ranToEnd) {
-                // A depth the test could not judge is not a pass: stay on the one that was.
-                return above;
-            }
-            if (!opensDownWalk(last)) {
-                return caption;
-            }
-        }
-        return caption;
-    }
-    if (last.ranToEnd && last.passes) {
-        return start;
-    }
-    for (int tested = 0;; ++tested) {
-        const std::string caption = last.nextLargerLabel;
-        if (caption.empty() || tested == limits.largerTested) {
-            return caption;
-        }
-        last = test(caption);
-        if (last.ranToEnd && last.passes) {
-            return caption;
-        }
-    }
-}
 
 bool PassesFullCheck(const beam::BeamState& beam, ShearRule shear)
 {

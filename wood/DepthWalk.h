@@ -1,9 +1,5 @@
-// The walk of a custom quick-pick button from its estimated depth to the smallest depth that passes:
-// down while the next smaller depth passes, up while the depth fails, within fixed limits.
+// The full check by which the quick-pick walks judge a tested depth.
 #pragma once
-
-#include <functional>
-#include <string>
 
 namespace beam
 {
@@ -13,29 +9,6 @@ struct BeamState;
 namespace wood
 {
 
-// What one silent size test leaves for the walk.
-struct DepthTestResult
-{
-    bool ranToEnd = false; // a test that ended early counts as failing
-    float nextSmallerDepth = 0;
-    bool nextSmallerOK = false;
-    std::string nextSmallerLabel;
-    std::string nextLargerLabel;
-    bool passes = false; // the full check
-};
-
-struct WalkLimits
-{
-    int stepsDown;    // the last step down is taken untested
-    int largerTested; // the depth after the last tested one is shown untested
-};
-
-// Tests one depth text of the button's breadth and returns what the test left.
-using DepthTester = std::function<DepthTestResult(const std::string& depth)>;
-
-// The caption the button ends on; an empty start is not tested and stays empty.
-std::string WalkToSmallestPassingDepth(const std::string& start, WalkLimits limits, const DepthTester& test);
-
 // How the full check judges shear: at Fv' or, where the no-splits rule of NDS 1997 accepts it, at
 // twice Fv'.
 enum class ShearRule
@@ -44,7 +17,8 @@ enum class ShearRule
     AtTwiceFvAdj
 };
 
-// The six comparisons of the full check on the results of the last test; equality passes.
+// The six comparisons of the full check on the results of the last test: deflections by their absolute
+// values against their allowances, section modulus and shear; equality passes.
 bool PassesFullCheck(const beam::BeamState& beam, ShearRule shear);
 
 } // namespace wood

@@ -9,7 +9,6 @@
 #include "wood/Form3.h"
 #include "wood/QuickPickEstimates.h"
 #include "wood/QuickPickSearch.h"
-#include "wood/SpeciesFbBlock.h"
 
 #include <array>
 

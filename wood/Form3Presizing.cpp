@@ -7,7 +7,7 @@
 #include "wood/Form3.h"
 #include "wood/QuickPickEstimates.h"
 #include "wood/QuickPickSearch.h"
-#include "wood/SpeciesFbBlock.h"
+#include "wood/SpeciesFbTable.h"
 
 #include <algorithm>
 
@@ -66,7 +66,15 @@ bool Form3::presize(platform::ResumeNext& next)
         }
     });
 
+    next([&] { FillSpeciesFbTable(m_program); });
     BendingInput bending;
+    const auto blockOf = [&](int block) {
+        GradeFbValues fb{};
+        for (std::size_t slot = 0; slot < fb.size(); ++slot) {
+            fb[slot] = m_program.beam.SpeciesFbTable[slot][static_cast<std::size_t>(block)];
+        }
+        return fb;
+    };
     next([&] {
         const bool overhangOrContinuous = f1.OHbutton.value() || f1.Multibutton.value();
         const std::array<int, 8> order = {0, 1, 2, 3, 8, 4, 5, 6};
@@ -76,7 +84,7 @@ bool Form3::presize(platform::ResumeNext& next)
             }
             if (group == 8) {
                 Label1.setCaption(f2.Text5.text());
-                bending.gradeFb = SpeciesBlockFb(m_program, 4);
+                bending.gradeFb = blockOf(CustomValuesBlock);
                 return;
             }
             const SpeciesRows& rows = *std::find_if(SpeciesGroups.begin(), SpeciesGroups.end(),
@@ -93,7 +101,7 @@ bool Form3::presize(platform::ResumeNext& next)
                 Label11.setCaption(overhangOrContinuous ? "GLB 16F-V6 DF/DF" : "GLB 16F-V2 HF/HF");
                 Label12.setCaption(overhangOrContinuous ? "GLB 24F-V8 DF/DF" : "GLB 24F-V4 DF/DF");
             }
-            bending.gradeFb = SpeciesBlockFb(m_program, rows.block);
+            bending.gradeFb = blockOf(rows.block);
             return;
         }
     });

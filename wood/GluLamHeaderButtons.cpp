@@ -3,7 +3,7 @@
 
 #include "app/Program.h"
 #include "wood/CustomDepthTest.h"
-#include "wood/DepthWalk.h"
+#include "wood/QuickPickSearch.h"
 
 namespace wood
 {
@@ -18,18 +18,18 @@ void FillGLBHeaderButtons(app::Program& program)
     {
         platform::CommandButton& button;
         const char* breadth;
-        WalkLimits limits;
+        SweepLimits limits;
     };
-    // The narrow header walks further up than the wide one; both step down at most four times.
-    const Width widths[] = {{f2.but32, "3-1/2x", {4, 10}}, {f2.But52, "5-1/2x", {4, 4}}};
+    // The narrow header walks further up than the wide one; both step down at most four times, and
+    // headers never pass shear on twice Fv'.
+    const Width widths[] = {{f2.but32, "3-1/2x", {4, 10, 0}}, {f2.But52, "5-1/2x", {4, 4, 0}}};
     for (const Width& width : widths) {
         if (width.button.caption().empty()) {
             continue;
         }
-        f2.Text6.setText(width.breadth);
         width.button.setCaption(
-            WalkToSmallestPassingDepth(width.button.caption(), width.limits, [&](const std::string& depth) {
-                return TestCustomDepth(program, depth, ShearRule::AtFvAdj);
+            walkButton(width.button.caption(), width.limits, [&](const std::string& depth) {
+                return TestCustomDepth(program, width.breadth, depth);
             }));
     }
     f2.Text6.setText("");
