@@ -71,3 +71,69 @@ TEST(Form5Road, OkTestOfAWoodSizeShowsTheHandDerivedReport)
 }
 
 } // namespace
+
+namespace
+{
+
+// W 12x 30 of 36 ksi steel on 10 ft at 100 plf total, 50 plf live, braced (AISC: Sx 38.6 in³, d 12.34
+// in., tw 0.26 in.): with its 30 plf self weight M = 1,625 ft-lb, Sreq = 1,625 x 12 / 23,760 = 0.82 in³;
+// V = 650 lb, Areq = 650 / 14,400 = 0.05 in² against d x tw = 3.21 in².
+TEST(Form5Road, SteelReportAndItsQuickPickWalkWithTheRealCheck)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    app::Form1& f1 = program.form1;
+    report::Form5& f5 = program.form5;
+    steel::Form22& f22 = program.form22;
+    driver.choose(f1.Combo1, "Steel Beams");
+    driver.retype(f1.Span, "10");
+    driver.retype(f1.UNIF, "100");
+    driver.retype(f1.LUNIF, "50");
+    driver.retype(f1.UBLtext, "0");
+    driver.click(f1.CmdOK);
+    ASSERT_TRUE(f22.visible());
+    driver.retype(f22.StlChoice, "W 12x 30");
+    driver.click(f22.CmdOK);
+
+    ASSERT_TRUE(f5.visible());
+    EXPECT_EQ(f5.DisplayChoice.caption(), "W 12x 30   36 ksi Wide Flange Steel");
+    EXPECT_EQ(f5.StlBreadthLabel.caption(), "Actual Size is  6-1/2  x ");
+    EXPECT_EQ(f5.StlDepthLabel.caption(), "12-3/8");
+    EXPECT_EQ(f5.SectionReq.caption(), "0.82");
+    EXPECT_EQ(f5.SectionProp.caption(), "38.60");
+    EXPECT_EQ(f5.ShearReq.caption(), "0.05");
+    EXPECT_EQ(f5.ShearProp.caption(), "3.21");
+    EXPECT_EQ(f5.Label15.caption(), "Reactions: R1 TL = 650   R2 TL = 650");
+    EXPECT_TRUE(f5.StlBack.visible());
+    EXPECT_FALSE(f5.CmdNextSize.visible());
+
+    // The typed size is none of the quick picks: Next changes nothing and says so.
+    driver.clearMessages();
+    driver.click(f5.StlForward);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(f22.StlChoice.text(), "W 12x 30");
+
+    // From the second quick pick, Previous checks the first and Next the second again.
+    driver.menu(f5.MnuBack);
+    ASSERT_TRUE(f22.visible());
+    const std::string first = f22.StlPick(0).caption();
+    const std::string second = f22.StlPick(1).caption();
+    ASSERT_FALSE(second.empty());
+    driver.click(f22.StlPick(1));
+    if (f22.visible()) {
+        driver.click(f22.CmdOK);
+    }
+    ASSERT_TRUE(f5.visible());
+    EXPECT_EQ(f22.StlChoice.text(), second);
+    driver.click(f5.StlBack);
+    EXPECT_EQ(f22.StlChoice.text(), first);
+    EXPECT_EQ(program.steel.StlStepChoice, first);
+    EXPECT_EQ(f5.DisplayChoice.caption(), first + "   36 ksi Wide Flange Steel");
+    EXPECT_FALSE(f5.StlBack.enabled());
+    driver.click(f5.StlForward);
+    EXPECT_EQ(f5.DisplayChoice.caption(), second + "   36 ksi Wide Flange Steel");
+    EXPECT_TRUE(f5.StlBack.enabled());
+    EXPECT_TRUE(driver.untrappedErrors().empty());
+}
+
+} // namespace
