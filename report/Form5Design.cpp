@@ -47,8 +47,8 @@ void Form5::design()
     DisplayChoice.setFont(boldSans());
     DisplayChoice.setBackColor(White);
     label(GradeLabel, &Frame3D1, 7200, 360, 2040, 255, "");
-    label(StlBreadthLabel, &Frame3D1, 1620, 720, 2700, 255, "");
-    label(StlDepthLabel, &Frame3D1, 4380, 720, 1500, 255, "");
+    label(StlBreadthLabel, &Frame3D1, 1620, 720, 1680, 255, "");
+    label(StlDepthLabel, &Frame3D1, 3300, 720, 1500, 255, "");
     label(SmallChoice, &Frame3D1, 1620, 960, 7620, 255, "");
     SmallChoice.setForeColor(Navy);
     label(DeflTooHigh, &Frame3D1, 240, 1260, 9000, 255, "");
