@@ -200,6 +200,15 @@ TEST_F(Form5Steps, BreadthUpRowsByClassAndSpecies)
         {"Southern Pine glu-lam 6-3/4x", 5, false, "6-3/4x", "18", "8-1/2x", true},
         {"glu-lam 8-3/4x", 0, false, "8-3/4x", "18", "10-3/4x", false},
         {"14x stays", 0, false, "14x", "18", "14x", false},
+        {"6x by 8", 0, false, "6x", "8", "8x", false},
+        {"8x by 10", 0, false, "8x", "10", "10x", false},
+        {"12x by 14", 0, false, "12x", "14", "14x", false},
+        {"12x by 16", 0, false, "12x", "16", "14x", false},
+        {"custom (3) 2x", 8, false, "(3) 2x", "10", "(4) 2x", false},
+        {"glu-lam 3-1/8x", 0, false, "3-1/8x", "18", "5-1/8x", true},
+        {"glu-lam 5-1/8x", 0, false, "5-1/8x", "18", "6-3/4x", true},
+        {"Southern Pine glu-lam 8-1/2x", 5, false, "8-1/2x", "18", "10-1/2x", false},
+        {"glu-lam 10-3/4x stays", 0, false, "10-3/4x", "18", "10-3/4x", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -275,7 +284,7 @@ TEST_F(Form5Steps, BreadthDownRowsByClassAndSpecies)
         });
         woodMember(c.breadth, c.depth);
         showReport();
-        programDoes([&] { f5.CmdNextWidthDn.setEnabled(true); });
+        programDoes([&] { f5.CmdNextWidthDn.setEnabled(true); }); // "3x" comes disabled by the activation
         driver.click(f5.CmdNextWidthDn);
         EXPECT_EQ(program.form3.Text1.text(), c.after);
         EXPECT_EQ(stepsEnabled(), c.enabled);
