@@ -26,15 +26,22 @@ void breadthPreCheck(SizeStep& step, app::Program& program)
     }
 }
 
-// A round member's diameter, one inch up or down, in its plain shortest form (12.5 becomes 13.5).
-double stepDiameter(SizeStep& step, app::Program& program, double inches)
+// A round member's diameter, one inch up or down, in its plain shortest form (12.5 becomes 13.5). A box
+// whose number cannot be read keeps its text.
+void stepDiameter(SizeStep& step, app::Program& program, double inches)
 {
     scl::Form2& f2 = program.form2;
-    double diameter = 0;
-    step.next([&] { diameter = num::leadingNumber(f2.Diam.text()) + inches; });
-    step.next([&] { f2.Diam.setText(num::numberText(diameter)); });
+    step.next([&] { f2.Diam.setText(num::numberText(num::leadingNumber(f2.Diam.text()) + inches)); });
     step.next([&] { f2.Text6.setText(f2.Diam.text() + " in."); });
-    return diameter;
+}
+
+// Whether the diameter in the box is beyond the limit; a number that cannot be read counts as beyond.
+bool diameterBeyond(SizeStep& step, app::Program& program, bool above, double limit)
+{
+    return step.next.when([&] {
+        const double diameter = num::leadingNumber(program.form2.Diam.text());
+        return above ? diameter > limit : diameter < limit;
+    });
 }
 
 void closingChecks(SizeStep& step, app::Program& program, std::span<const SizeRule> checks)
@@ -56,12 +63,12 @@ void Form5::CmdNextSize_Click()
     scl::Form2& f2 = m_program.form2;
 
     if (step.options.customValues && step.options.round) {
-        const double diameter = stepDiameter(step, m_program, 1);
+        stepDiameter(step, m_program, 1);
         if (!step.testAndRefill(false)) {
             return;
         }
         // 36 in. is the deepest diameter reached from below.
-        step.setEnabled(DepthUp, !(diameter > 35));
+        step.setEnabled(DepthUp, !diameterBeyond(step, m_program, true, 35));
         step.off(BreadthDown | BreadthUp);
     } else if (step.options.customValues || !step.options.scl) {
         if (r.NextLargerLabel.empty()) {
@@ -107,12 +114,12 @@ void Form5::CmdNextSizeDn_Click()
     scl::Form2& f2 = m_program.form2;
 
     if (step.options.customValues && step.options.round) {
-        const double diameter = stepDiameter(step, m_program, -1);
+        stepDiameter(step, m_program, -1);
         if (!step.testAndRefill(false)) {
             return;
         }
         // 5 in. is the smallest diameter reached from above.
-        step.setEnabled(DepthDown, !(diameter < 6));
+        step.setEnabled(DepthDown, !diameterBeyond(step, m_program, false, 6));
         step.off(BreadthDown | BreadthUp);
     } else if (step.options.customValues || !step.options.scl) {
         if (r.NextSmallerLabel.empty()) {

@@ -93,6 +93,31 @@ TEST_F(Form5Steps, RoundMembersStepTheirDiameterByAnInch)
     }
 }
 
+// A failing statement shows the button's message once and the click goes on; a failing condition
+// enters the branch it guards.
+TEST_F(Form5Steps, TheTrapReportsEachFailingStatementAndGoesOn)
+{
+    programDoes([&] {
+        f1.group(8).setValue(true);
+        program.form2.Roundoption.setValue(true);
+        program.form2.Diam.setText("12");
+    });
+    showReport();
+    programDoes([&] { program.form2.Diam.setText("1E+999"); }); // too large to read
+    driver.click(f5.CmdNextSize);
+    ASSERT_EQ(driver.messages().size(), 2u); // the new diameter, then the end check's condition
+    for (const auto& message : driver.messages()) {
+        EXPECT_EQ(message.text, "Error at CmdNextSizeup");
+        EXPECT_EQ(message.icon, platform::Icon::Exclamation);
+        EXPECT_EQ(message.title, "Korvanta");
+    }
+    EXPECT_EQ(program.form2.Diam.text(), "1E+999");
+    EXPECT_EQ(program.form2.Text6.text(), "1E+999 in.");
+    EXPECT_EQ(woodTests, 1);
+    EXPECT_EQ(stepsEnabled(), steps(true, false, false, false));
+    expectCleanRun();
+}
+
 TEST_F(Form5Steps, SclDepthUpByTheProductTable)
 {
     struct Case
