@@ -14,13 +14,13 @@
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "wood/AdjustedValues.h"
-#include "wood/DepthLadder.h"
 #include "wood/IngradeTable.h"
 #include "wood/MemberSection.h"
 #include "wood/ServiceFactors.h"
 #include "wood/SizeEntry.h"
 #include "wood/SizeFactors.h"
 #include "wood/SizeMessages.h"
+#include "wood/SizeTestInputs.h"
 
 namespace wood
 {
@@ -30,92 +30,7 @@ namespace num = platform::num;
 namespace
 {
 
-// The custom values form's options as the test reads them; a form that is not loaded is in its initial
-// state, and asking must not load it.
-CustomOptions readCustomOptions(scl::Form2& f)
-{
-    CustomOptions o;
-    if (!f.loaded()) {
-        return o;
-    }
-    o.Wid2x = f.Wid2x.value();
-    o.Wid4x = f.Wid4x.value();
-    o.Wid6x = f.Wid6x.value();
-    o.WidGLB = f.WidGLB.value();
-    o.WidGLBHDR = f.WidGLBHDR.value();
-    o.Roundoption = f.Roundoption.value();
-    o.SPG = f.SPG.checked();
-    return o;
-}
-
-// The texts and captions a size is checked against; owns the strings the entry views.
-struct EntryTexts
-{
-    std::string breadth, depth, species;
-    std::array<std::string, 8> sawn;
-    std::array<std::string, 5> gluLam;
-    std::array<std::string, 6> grades;
-    std::array<std::string, 8> customSawn;
-    std::array<std::string, 5> customGluLam;
-
-    SizeEntry view(bool customValues, bool southernPine, const CustomOptions& options) const
-    {
-        SizeEntry e;
-        e.customValues = customValues;
-        e.southernPine = southernPine;
-        e.breadth = breadth;
-        e.depth = depth;
-        e.species = species;
-        for (std::size_t i = 0; i < sawn.size(); ++i) {
-            e.sawnHeadings[i] = sawn[i];
-            e.customSawnHeadings[i] = customSawn[i];
-        }
-        for (std::size_t i = 0; i < gluLam.size(); ++i) {
-            e.gluLamWidths[i] = gluLam[i];
-            e.customGluLamWidths[i] = customGluLam[i];
-        }
-        for (std::size_t i = 0; i < grades.size(); ++i) {
-            e.gradeLabels[i] = grades[i];
-        }
-        e.options = options;
-        return e;
-    }
-};
-
-EntryTexts readEntryTexts(app::Program& program, bool customValues)
-{
-    wood::Form3& f3 = program.form3;
-    EntryTexts t;
-    t.breadth = f3.Text1.text();
-    t.depth = f3.Text2.text();
-    t.species = f3.Text3.text();
-    platform::Label* sawn[] = {&f3.Label5, &f3.Label6,  &f3.Label7,  &f3.Label8,
-                               &f3.Label9, &f3.Label10, &f3.Label27, &f3.Label28};
-    for (std::size_t i = 0; i < 8; ++i) {
-        t.sawn[i] = sawn[i]->caption();
-    }
-    platform::Label* widths[] = {&f3.Label13, &f3.Label14, &f3.Label15, &f3.Label16, &f3.Label17};
-    for (std::size_t i = 0; i < 5; ++i) {
-        t.gluLam[i] = widths[i]->caption();
-    }
-    platform::Label* grades[] = {&f3.Label1, &f3.Label2, &f3.Label3, &f3.Label4, &f3.Label11, &f3.Label12};
-    for (std::size_t i = 0; i < 6; ++i) {
-        t.grades[i] = grades[i]->caption();
-    }
-    if (customValues) {
-        scl::Form2& f2 = program.form2;
-        platform::Label* customSawn[] = {&f2.Label22, &f2.Label23, &f2.Label24, &f2.Label25,
-                                         &f2.Label26, &f2.Label7,  &f2.Label21, &f2.Label28};
-        for (std::size_t i = 0; i < 8; ++i) {
-            t.customSawn[i] = customSawn[i]->caption();
-        }
-        for (int i = 0; i < 5; ++i) {
-            t.customGluLam[static_cast<std::size_t>(i)] = f2.LabG[i].caption();
-        }
-    }
-    return t;
-}
-
+// A box on a hidden form cannot take the focus; the refusal has already said what to mend.
 void focusIfPossible(platform::Control& control)
 {
     if (control.canFocus()) {
@@ -137,7 +52,7 @@ class SizeTest
     bool checkEntry(const SizeEntry& entry);
     bool setNetSize(const SizeEntry& entry);
     bool setReferenceValues(const std::string& species);
-    bool setSizeFactors(const std::string& species);
+    bool setSizeAndServiceFactors(const std::string& species);
     void refuse(const std::string& text, platform::Icon icon, bool beep);
     void refuseOnSelectionForm(const std::string& text, platform::Icon icon, platform::Control& focus);
     void refuseOnCustomForm(const std::string& text, platform::Icon icon, platform::Control& focus);
@@ -283,7 +198,7 @@ bool SizeTest::setReferenceValues(const std::string& species)
     return true;
 }
 
-bool SizeTest::setSizeFactors(const std::string& species)
+bool SizeTest::setSizeAndServiceFactors(const std::string& species)
 {
     beam::MemberUnderTest& m = m_member;
     SizeFactorInput in;
@@ -377,7 +292,7 @@ bool SizeTest::run()
     if (!m_options.Roundoption) {
         IngradeValues(m_program);
     }
-    if (!setReferenceValues(species) || !setSizeFactors(species)) {
+    if (!setReferenceValues(species) || !setSizeAndServiceFactors(species)) {
         return false;
     }
 
@@ -417,31 +332,6 @@ bool SizeTest::run()
 }
 
 } // namespace
-
-void IngradeValues(app::Program& program)
-{
-    wood::Form3& f3 = program.form3;
-    const std::string depth = f3.Text2.text();
-    const std::string breadth = f3.Text1.text();
-    beam::MemberUnderTest& m = program.beam.member;
-    const CustomOptions options = readCustomOptions(program.form2);
-    DepthQuery q;
-    q.depth = depth;
-    q.breadth = breadth;
-    q.BreadthClass = m.BreadthClass;
-    q.southernPine = program.form1.group(5).value();
-    q.customValues = program.form1.group(8).value();
-    q.Wid6x = options.Wid6x;
-    q.WidGLB = options.WidGLB;
-    q.WidGLBHDR = options.WidGLBHDR;
-    q.SPG = options.SPG;
-    if (const std::optional<DepthStep> s = depthStep(q)) {
-        m.BeamDepth = s->BeamDepth;
-        m.NextLargerLabel = s->NextLargerLabel;
-        m.NextSmallerDepth = s->NextSmallerDepth;
-        m.NextSmallerLabel = s->NextSmallerLabel;
-    }
-}
 
 bool CalcWoodBeam(app::Program& program)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/core/Clock.h"
+#include "platform/core/RuntimeError.h"
 
 #include <cfloat>
 #include <cmath>
@@ -55,7 +56,7 @@ double finite(double x);               // infinite or NaN: error 6
 double sqrtChecked(double x);          // x < 0: error 5
 double powChecked(double a, double b); // invalid: error 5; overflow: error 6
 
-// Raises error 6 (Overflow) or 11 (Division by zero); out of line, so that the checks above stay small.
+// Raises the error; out of line, so that the inline checks below stay small.
 [[noreturn]] void raiseArithmetic(int number);
 
 inline float toSingle(double value)
@@ -64,7 +65,7 @@ inline float toSingle(double value)
     // would become infinity.
     constexpr double Limit = static_cast<double>(FLT_MAX) + 0x1p103;
     if (!(std::fabs(value) < Limit)) {
-        raiseArithmetic(6);
+        raiseArithmetic(err::Overflow);
     }
     return static_cast<float>(value);
 }
@@ -72,7 +73,7 @@ inline float toSingle(double value)
 inline double finite(double x)
 {
     if (!std::isfinite(x)) {
-        raiseArithmetic(6);
+        raiseArithmetic(err::Overflow);
     }
     return x;
 }
@@ -80,7 +81,7 @@ inline double finite(double x)
 inline double div(double a, double b)
 {
     if (b == 0) {
-        raiseArithmetic(a == 0 ? 6 : 11);
+        raiseArithmetic(a == 0 ? err::Overflow : err::DivisionByZero);
     }
     return finite(a / b);
 }

@@ -247,4 +247,22 @@ TEST_F(WoodSizeTest, DeepGluLamKeepsALowerBearingValue)
     EXPECT_EQ(member.FcPerp, 500);
 }
 
+// Southern Pine No.2 under NDS 2018, Table 4B: 2x12 Fb 750 psi, E 1,400,000 psi; widths over 12 in.
+// 0.9 x 750 = 675 psi. The test forms them from the base Fb 975 and its size factor.
+TEST_F(WoodSizeTest, SouthernPineTakesTable4BByWidth)
+{
+    calculate("Southern Pine");
+    test("2x", "12", "So. Pine #2");
+    ASSERT_TRUE(driver.messages().empty());
+    EXPECT_FLOAT_EQ(member.E, 1.4f);
+    EXPECT_NEAR(member.FbAdj, 750, 0.05);
+    driver.runtime().dispatch([&] {
+        program.form5.hide();
+        form3.show();
+    });
+    test("2x", "14", "So. Pine #2");
+    EXPECT_NEAR(member.FbAdj, 675, 0.05);
+    EXPECT_NEAR(member.CFSmaller, 750.0 / 975, 1e-4);
+}
+
 } // namespace

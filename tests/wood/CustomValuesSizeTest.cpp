@@ -225,4 +225,33 @@ TEST_F(CustomValuesSizeTest, GluLamSearchLeavesOtherClassesAlone)
     EXPECT_EQ(form2.Text7.text(), "10");
 }
 
+// A value beyond the range of a Single is a run-time error: the test's own trap shows it and the test
+// ends without a report.
+TEST_F(CustomValuesSizeTest, RunTimeErrorIsTrappedAndShown)
+{
+    driver.retype(form2.Text1, "9e99");
+    EXPECT_FALSE(test("2x", "10"));
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "Overflow");
+    EXPECT_EQ(driver.messages()[0].title, "Korvanta Errortrap Calc-1");
+    EXPECT_EQ(driver.messages()[0].icon, platform::Icon::Exclamation);
+    EXPECT_FALSE(program.form5.visible());
+    EXPECT_TRUE(driver.untrappedErrors().empty());
+}
+
+// A sawn heading passes the custom breadth check under the header class, but a header has no such
+// width: the breadth format message, without a beep, and the focus back in the breadth box.
+TEST_F(CustomValuesSizeTest, HeaderOfASawnBreadthIsRefused)
+{
+    driver.click(form2.WidGLBHDR);
+    const int beeps = driver.beeps();
+    EXPECT_FALSE(test("2x", "12"));
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, wood::breadthFormatMessage());
+    EXPECT_EQ(driver.messages()[0].icon, platform::Icon::None);
+    EXPECT_EQ(driver.beeps(), beeps);
+    EXPECT_TRUE(form2.visible());
+    EXPECT_EQ(driver.runtime().focusedControl(), &form2.Text6);
+}
+
 } // namespace
