@@ -106,16 +106,14 @@ void Form22::design()
         column(UBLlab(i), Frame3D2, 4800, top + 45, 1800);
         column(StlSecPerct(i), Frame3D2, 6600, top + 45, 1020);
         column(StlShearPerct(i), Frame3D2, 7620, top + 45, 1020);
-        if (i >= QuickPickPage) {
-            for (platform::Control* c :
-                 {static_cast<platform::Control*>(&StlPick(i)),
-                  static_cast<platform::Control*>(&StlDepLab(i)),
-                  static_cast<platform::Control*>(&StlWidLab(i)), static_cast<platform::Control*>(&UBLlab(i)),
-                  static_cast<platform::Control*>(&StlSecPerct(i)),
-                  static_cast<platform::Control*>(&StlShearPerct(i))}) {
-                c->setVisible(false);
-            }
-        }
+    }
+    for (int i = QuickPickPage; i < QuickPickCount; ++i) { // the second page's holders are never shown
+        StlPick(i).setVisible(false);
+        StlDepLab(i).setVisible(false);
+        StlWidLab(i).setVisible(false);
+        UBLlab(i).setVisible(false);
+        StlSecPerct(i).setVisible(false);
+        StlShearPerct(i).setVisible(false);
     }
     button3D(Steeldatabasecmd, &Frame3D2, 240, 3540, 1200, 375, "Database");
     button3D(Morebutton, &Frame3D2, 1560, 3540, 1000, 375, "More");

@@ -8,6 +8,7 @@
 #include "platform/core/Traps.h"
 #include "steel/SteelSizeCheck.h"
 #include "steel/SteelUi.h"
+#include "steel/WebBearing.h"
 
 #include <cmath>
 
@@ -20,14 +21,15 @@ using beam::boxValue;
 namespace
 {
 
+// clang-format off
 constexpr const char* NotFoundMessage =
     "Your Steel selection does not match any sizes in the Korvanta database for this steel shape or the size "
-    "you "
-    "have entered is not in the correct format.\r\rExamples: (Note the location of the spaces and "
-    "'x')\r\r\tW 12x "
-    "30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\rClick the DATABASE button to see the steel sizes "
-    "available in "
-    "the database for this shape. You may enter any size listed in the database.";
+    "you have entered is not in the correct format.\r\r"
+    "Examples: (Note the location of the spaces and 'x')\r\r"
+    "\tW 12x 30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\r"
+    "Click the DATABASE button to see the steel sizes available in the database for this shape. You may "
+    "enter any size listed in the database.";
+// clang-format on
 constexpr const char* StepNotFoundMessage =
     "Your Steel selection does not match any sizes in the Korvanta database for this steel shape.";
 constexpr const char* TooLargeMessage =
@@ -41,7 +43,7 @@ void message(app::Program& program, const char* text)
     program.runtime.msgBox(text, platform::Buttons::OK, platform::Icon::None, beam::MessageTitle);
 }
 
-// The shared check of one found size, Part for Part as the typed and the stepped check run it, into
+// The shared check of one found size, step for step as the typed and the stepped check run it, into
 // the beam state and steel results given. Returns false when the unbraced length is too large, after
 // the message; the moments and reactions are then written, the bending results are not.
 bool checkSize(app::Program& program, const beam::BeamCriteria& criteria, int row, beam::BeamState& beam,
@@ -236,6 +238,21 @@ bool StepSteelSize(app::Program& program, bool forward)
         return true;
     }
     return false;
+}
+
+void CalcWebBearing(app::Program& program)
+{
+    platform::leaveOnError(
+        [&] {
+            const beam::BeamCriteria criteria = app::readBeamCriteria(program);
+            const beam::MemberUnderTest& m = program.beam.member;
+            computeWebBearing(criteria, program.steel, program.form22.StlChoice.text(), m.R1TL, m.R2TL,
+                              m.SpanLength, m.OHLength, program.steel.bearing);
+        },
+        [&program](const platform::RuntimeError&) {
+            program.runtime.msgBox("Error at web calc", platform::Buttons::OK, platform::Icon::None,
+                                   beam::MessageTitle);
+        });
 }
 
 } // namespace steel

@@ -31,6 +31,10 @@ bool SteelCalc(app::Program& program, std::string_view designation);
 // to be refilled.
 bool StepSteelSize(app::Program& program, bool forward);
 
+// The report's web bearing lengths for the size in Form22's entry box. A failure shows "Error at web
+// calc" and keeps the values written so far.
+void CalcWebBearing(app::Program& program);
+
 // The quick-pick search: the setup, then the first sixteen passing rows of the family on the buttons.
 void LoadUp22(app::Program& program);
 

@@ -90,7 +90,18 @@ SizeContext makeContext(const beam::BeamCriteria& criteria, const beam::BeamStat
     context.noSelfWeight = beam.flags.NoSelfWeight == -1;
     context.family = chosenFamily(criteria);
     context.ksi50 = criteria.ksi50;
+    readCriteriaBoxes(context);
     return context;
+}
+
+void readCriteriaBoxes(SizeContext& x)
+{
+    const beam::BeamCriteria& c = x.criteria;
+    x.overhangLoads = beam::boxValue(c.PAR[3]) * (x.PartialLoadEnd3 - beam::boxValue(c.BEGP[3])) +
+                      beam::boxValue(c.PT[5]) + beam::boxValue(c.PT[4]) +
+                      beam::boxValue(c.PAR[4]) * (x.PartialLoadEnd4 - beam::boxValue(c.BEGP[4]));
+    x.spanBox = beam::boxValue(c.Span);
+    x.unifBox = beam::boxValue(c.UNIF);
 }
 
 // On an overhanging beam the span moment takes the self weight station by station and the support
@@ -133,10 +144,7 @@ DesignShear designShear(const SizeContext& x, const SizeLoads& s)
     DesignShear d;
     double v = 0;
     if (c.OHbutton) {
-        const double ohShear = beam::boxValue(c.PAR[3]) * (x.PartialLoadEnd3 - beam::boxValue(c.BEGP[3])) +
-                               beam::boxValue(c.PT[5]) + beam::boxValue(c.PT[4]) +
-                               beam::boxValue(c.PAR[4]) * (x.PartialLoadEnd4 - beam::boxValue(c.BEGP[4])) +
-                               double{x.OHLength} * s.SelfWeight;
+        const double ohShear = x.overhangLoads + double{x.OHLength} * s.SelfWeight;
         d.OHShear = num::toSingle(ohShear);
         const double r1 = s.R1TL;
         const double backspan = double{s.R2TL} - d.OHShear;
@@ -150,8 +158,7 @@ DesignShear designShear(const SizeContext& x, const SizeLoads& s)
     } else if (c.continuousTwoSpans()) {
         v = s.R2TL / 2.0;
     } else if (c.continuousThreeSpans()) {
-        const double span = beam::boxValue(c.Span);
-        v = 0.6 * (span * beam::boxValue(c.UNIF) + double{s.SelfWeight} * span);
+        v = 0.6 * (x.spanBox * x.unifBox + double{s.SelfWeight} * x.spanBox);
     } else {
         v = s.R1TL >= s.R2TL ? s.R1TL : s.R2TL;
     }

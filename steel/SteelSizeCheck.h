@@ -65,9 +65,15 @@ struct SizeContext
     bool noSelfWeight = false;
     Family family = Family::W;
     bool ksi50 = false;
+    // Criteria boxes, read once for all the sizes of a search.
+    double overhangLoads = 0; // lb: PT(4), PT(5) and PAR(3), PAR(4) over their loaded lengths
+    double spanBox = 0;       // ft, Val(Span)
+    double unifBox = 0;       // plf, Val(UNIF)
 };
 SizeContext makeContext(const beam::BeamCriteria& criteria, const beam::BeamState& beam,
                         const SteelSetup& setup);
+// Reads the criteria boxes of a context whose lengths are set.
+void readCriteriaBoxes(SizeContext& context);
 
 // Self weight, moments, reactions and loads of a size of weight T(row, 5).
 struct SizeLoads

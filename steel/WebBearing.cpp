@@ -2,11 +2,7 @@
 // length N, with 0.66 Fy folded into the constants of each grade.
 #include "steel/WebBearing.h"
 
-#include "app/BeamCriteriaSnapshot.h"
-#include "app/Program.h"
-#include "beam/BeamUi.h"
 #include "platform/core/Number.h"
-#include "platform/core/Traps.h"
 #include "steel/SteelSizeCheck.h"
 
 namespace steel
@@ -121,21 +117,6 @@ void computeWebBearing(const beam::BeamCriteria& criteria, const SteelState& ste
             out.BearingLengthPT[j] = 0;
         }
     }
-}
-
-void CalcWebBearing(app::Program& program)
-{
-    platform::leaveOnError(
-        [&] {
-            const beam::BeamCriteria criteria = app::readBeamCriteria(program);
-            const beam::MemberUnderTest& m = program.beam.member;
-            computeWebBearing(criteria, program.steel, program.form22.StlChoice.text(), m.R1TL, m.R2TL,
-                              m.SpanLength, m.OHLength, program.steel.bearing);
-        },
-        [&program](const platform::RuntimeError&) {
-            program.runtime.msgBox("Error at web calc", platform::Buttons::OK, platform::Icon::None,
-                                   beam::MessageTitle);
-        });
 }
 
 } // namespace steel

@@ -6,11 +6,6 @@
 
 #include <string_view>
 
-namespace app
-{
-class Program;
-}
-
 namespace steel
 {
 
@@ -34,9 +29,5 @@ double requiredBearingLength(double R, const WebSection& section, bool end, bool
 void computeWebBearing(const beam::BeamCriteria& criteria, const SteelState& steel,
                        std::string_view designation, float R1TL, float R2TL, float SpanLength, float OHLength,
                        WebBearingResults& out);
-
-// The report's bearing lengths for the size in Form22's entry box. A failure shows "Error at web calc"
-// and keeps the values written so far.
-void CalcWebBearing(app::Program& program);
 
 } // namespace steel

@@ -3,7 +3,6 @@
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 #include "steel/SteelChecks.h"
-#include "steel/WebBearing.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -13,14 +12,15 @@ namespace
 
 using platform::test::Driver;
 
+// clang-format off
 constexpr const char* NotFound =
     "Your Steel selection does not match any sizes in the Korvanta database for this steel shape or the size "
-    "you "
-    "have entered is not in the correct format.\r\rExamples: (Note the location of the spaces and "
-    "'x')\r\r\tW 12x "
-    "30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\rClick the DATABASE button to see the steel sizes "
-    "available in "
-    "the database for this shape. You may enter any size listed in the database.";
+    "you have entered is not in the correct format.\r\r"
+    "Examples: (Note the location of the spaces and 'x')\r\r"
+    "\tW 12x 30\r\tS 8x 18.4\r\tC 7x 9.8\r\tT 10x 5x 1/2\r\r"
+    "Click the DATABASE button to see the steel sizes available in the database for this shape. You may "
+    "enter any size listed in the database.";
+// clang-format on
 constexpr const char* TooLarge =
     "Proposed Unbraced length for Lc or Lu is too large.  Please select another size or adjust the unbraced "
     "length.  Korvanta does not compute the special anaylsis required for members with an unbraced length "
@@ -96,7 +96,15 @@ TEST_F(Form22Entry, TypedSizeIsCheckedAndReported)
     EXPECT_NEAR(program.beam.shear.ShearAreaReq, 0.04514, 1e-5);
     EXPECT_EQ(m.MomentOfInertia, 238);
     EXPECT_EQ(m.EAdj, 29.0f);
-    EXPECT_GT(program.beam.deflection.TLDeflAllow, 0);
+    // Deflections with E = 29.0 million psi and no creep on the dead load: 0.013 x 120^3 x (130 x 10) /
+    // (29e6 x 238) = 0.0042311 in. against 120 / 240 = 0.5; live 0.013 x 120^3 x 500 / 6.902e9 =
+    // 0.0016274 in. against 120 / 360.
+    const beam::DeflectionResults& d = program.beam.deflection;
+    EXPECT_NEAR(d.TLDefl, 0.0042311, 1e-7);
+    EXPECT_EQ(d.TLDeflAllow, 0.5f);
+    EXPECT_NEAR(d.LLDefl, 0.0016274, 1e-7);
+    EXPECT_NEAR(d.LLDeflAllow, 1.0 / 3, 1e-6);
+    EXPECT_EQ(d.OHTLDeflAllow, 0);
 }
 
 TEST_F(Form22Entry, SizesNotInTheFamilyAreNotFound)
@@ -176,13 +184,23 @@ TEST_F(Form22Entry, DatabaseAndHelpMessages)
               std::string::npos);
 }
 
-TEST_F(Form22Entry, CriteriaMenuUnloadsTheSelectionAndReport)
+TEST_F(Form22Entry, CriteriaAndBackMenusUnloadTheSelectionAndReport)
 {
     calculate("10", "100", "0");
+    test("W 12x 30");
+    ASSERT_TRUE(program.form5.loaded());
+    driver.runtime().dispatch([&] { form22.show(); }); // as the report's Back menu will
     driver.menu(form22.MnuCriteria);
     EXPECT_TRUE(form1.visible());
     EXPECT_FALSE(form22.loaded());
     EXPECT_FALSE(program.form5.loaded());
+
+    driver.click(form1.CmdOK);
+    ASSERT_TRUE(form22.visible());
+    EXPECT_EQ(form22.StlPick(0).caption(), "W 6x 9"); // a fresh form searches again
+    driver.menu(form22.backmnu);
+    EXPECT_TRUE(form1.visible());
+    EXPECT_FALSE(form22.loaded());
 }
 
 TEST_F(Form22Entry, HelpReturnsToTheSameQuickPicks)
@@ -300,6 +318,13 @@ TEST_F(Form22Entry, SteppedSizeCommitsOnlyWhenItsCheckCompletes)
     EXPECT_EQ(program.steel.StlDepthText, "7-7/8");
     EXPECT_EQ(program.beam.member.SelfWeight, 10);
     const beam::BeamState steppedState = program.beam;
+
+    driver.clearMessages();
+    driver.runtime().dispatch([&] { stepped = steel::SteelCalc(program, "W 99x 1"); });
+    EXPECT_FALSE(stepped);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text,
+              "Your Steel selection does not match any sizes in the Korvanta database for this steel shape.");
     driver.runtime().dispatch([&] { steel::FoundSteel(program); });
     EXPECT_EQ(program.beam.member.R1TL, steppedState.member.R1TL);
     EXPECT_EQ(program.beam.shear.SectionModulusReq, steppedState.shear.SectionModulusReq);

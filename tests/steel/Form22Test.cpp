@@ -129,6 +129,29 @@ TEST_F(Form22Test, UnbracedLengthSelectsAndCaptionsTheRows)
     EXPECT_EQ(form22.StlPanel.caption(), "Proposed Max Unbraced Length is 5 ft");
 }
 
+// With "Use 50 ksi Values" the 50 ksi Lc and Lu columns decide and caption the rows (W 6x 9: Lc 3.5,
+// Lu 4.8, dropped at Lb = 5 ft), and the allowables are 0.60 x 50 ksi = 30,000 and 0.40 x 50 ksi =
+// 20,000 psi. W 6x 12 in the Lu case: M = 112 x 10^2 / 8 = 1,400 ft-lb, S60 = 1,400 x 12 / 30,000 =
+// 0.56 in^3 against 7.31 (8%); V = 560 lb, fv = 560 / (6.03 x 0.23) = 404 psi (2%).
+TEST_F(Form22Test, FiftyKsiColumnsAndAllowables)
+{
+    driver.choose(form1.Combo1, "Steel Beams");
+    driver.click(form1.ksi50);
+    calculate(&form1.WFbutton, "10", "100", "50", "5");
+    const std::vector<std::string> expected = {
+        "W 6x 12", "Lu = 6.2", "W 6x 15", "Lc = 5.4", "W 8x 15", "Lu = 5.2",  "W 5x 16",  "Lu = 12.0",
+        "W 6x 16", "Lu = 8.7", "W 8x 18", "Lu = 7.1", "W 5x 19", "Lu = 14.0", "W 10x 19", "Lu = 5.2"};
+    std::vector<std::string> shown;
+    for (int i = 0; i < 8; ++i) {
+        shown.push_back(form22.StlPick(i).caption());
+        shown.push_back(form22.UBLlab(i).caption());
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(form22.StlSecPerct(0).caption(), "8%");
+    EXPECT_EQ(form22.StlShearPerct(0).caption(), "2%");
+    EXPECT_EQ(program.steel.setup.StlFbLu, 30000);
+}
+
 struct FamilyCase
 {
     platform::OptionButton app::Form1::*option;
@@ -138,6 +161,8 @@ struct FamilyCase
     const char* firstPick;
     const char* unbraced;
     std::int16_t first, last;
+    const char* sketch; // a line of the family's cross-section sketch
+    const char* bracing;
 };
 
 // Each family's heading, format example, name, row range and first offered size with its unbraced
@@ -145,16 +170,19 @@ struct FamilyCase
 TEST_F(Form22Test, EveryFamilyActivates)
 {
     const FamilyCase cases[] = {
-        {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184},
-        {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213},
+        {&app::Form1::SFbutton, "Depth x Weight", "S 8x 18.4", "Standard", "S 3x 5.7", "Lc = 2.5", 154, 184,
+         "SF", "Laterally supported compression flange"},
+        {&app::Form1::CFbutton, "Depth x Weight", "C 8x 8.5", "Channel", "C 3x 3.5", "Lu = 5.7", 185, 213,
+         "CH", "Laterally supported compression flange"},
         {&app::Form1::MCbutton, "Depth x Weight", "MC 8x 18.75", "Miscellaneous Channel", "MC 3x 7.1",
-         "Lu = 4.6", 432, 467},
+         "Lu = 4.6", 432, 467, "CH", "Laterally supported compression flange"},
         {&app::Form1::TUbutton, "Depth x Breadth x Wall Thickness", "T 8x 6x 1/4", "Structural Tube",
-         "T 4x 2x 3/16", "any OK", 214, 323},
+         "T 4x 2x 3/16", "any OK", 214, 323, "TU", "Compression flange lateral support not required"},
         {&app::Form1::PLbutton, "(Quantity > 1) - Depth x Breadth", "PL 9x 5/8", "Plate(s) for flitch beam",
-         "PL 3x 1/4", "0", 324, 377},
+         "PL 3x 1/4", "0", 324, 377, "Line3", "Top loading and full lateral support required"},
         {&app::Form1::DblPLbutton, "(Quantity > 1) - Depth x Breadth", "(2) PL 9x 5/8",
-         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431},
+         "Plate(s) for flitch beam", "(2) PL 3x 1/4", "0", 378, 431, "Line3",
+         "Top loading and full lateral support required"},
     };
     for (const FamilyCase& c : cases) {
         SCOPED_TRACE(c.format);
@@ -177,6 +205,9 @@ TEST_F(Form22Test, EveryFamilyActivates)
         EXPECT_EQ(p.form22.UBLlab(0).caption(), c.unbraced);
         EXPECT_EQ(p.steel.StlFirstRow, c.first);
         EXPECT_EQ(p.steel.StlLastRow, c.last);
+        EXPECT_TRUE(p.form22.findControl(c.sketch, 0)->visible());
+        EXPECT_FALSE(p.form22.WF(0).visible());
+        EXPECT_EQ(p.form22.StlPanel.caption(), c.bracing);
         EXPECT_TRUE(d.messages().empty()) << d.messages().front().text;
     }
 }

@@ -78,7 +78,9 @@ class SizeLoadsTest : public testing::Test
         steel::SizeContext x{criteria, loads, setup};
         x.SpanLength = L;
         x.OHLength = a;
+        x.PartialLoadEnd3 = end3;
         x.family = Family::W;
+        steel::readCriteriaBoxes(x);
         return x;
     }
 
@@ -87,6 +89,7 @@ class SizeLoadsTest : public testing::Test
     steel::SteelSetup setup{0, 23760.0f, 21600, 14400, {}};
     float L = 20;
     float a = 0;
+    float end3 = 0;
 };
 
 // Simple span 20 ft, applied moment 10,000 ft-lb, reactions 1,000 and 1,200 lb, self weight 30 plf:
@@ -200,8 +203,8 @@ TEST_F(SizeLoadsTest, OverhangShearCases)
     criteria.BEGP[3] = "2";
     L = 10;
     a = 5;
-    steel::SizeContext x = context();
-    x.PartialLoadEnd3 = 5;
+    end3 = 5;
+    const steel::SizeContext x = context();
     steel::SizeLoads s;
     s.SelfWeight = 0;
     s.R1TL = 500;

@@ -89,6 +89,40 @@ TEST(SteelTable, WSAndCRowsEqualTheShapeDataFile)
     EXPECT_EQ(rows, 214);
 }
 
+// Every MC cell is the MC data file's value; depth and weight are those of the designation, Lc is 0.
+TEST(SteelTable, MCRowsEqualTheirDataFile)
+{
+    const std::filesystem::path root =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    std::ifstream file(root / "steel" / "data" / "steel-shapes-mc.csv");
+    ASSERT_TRUE(file) << "MC data file not found";
+    const SteelTable table = loadedTable();
+    std::string line;
+    std::getline(file, line); // row,designation,tw,flange_text,Ix,Sx,Lu36,tf,k,Lu50
+    int rows = 0;
+    while (std::getline(file, line)) {
+        const std::vector<std::string> f = splitCsv(line);
+        const int row = std::stoi(f[0]);
+        SCOPED_TRACE(f[1]);
+        EXPECT_EQ(row, 432 + rows);
+        EXPECT_EQ(table.text(row, Col::Designation), f[1]);
+        const std::string depth = f[1].substr(3, f[1].find('x') - 3);
+        EXPECT_EQ(table.text(row, Col::DepthText), depth);
+        EXPECT_EQ(table.number(row, Col::Depth), std::stod(depth));
+        EXPECT_EQ(table.number(row, Col::Weight), std::stod(f[1].substr(f[1].find("x ") + 2)));
+        EXPECT_EQ(table.text(row, Col::BreadthText), f[3]);
+        const int columns[] = {Col::Web, Col::Ix, Col::Sx, Col::Lu36, Col::Flange, Col::K, Col::Lu50};
+        const int fields[] = {2, 4, 5, 6, 7, 8, 9};
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(table.number(row, columns[i]), std::stod(f[fields[i]])) << "column " << columns[i];
+        }
+        EXPECT_EQ(table.number(row, Col::Lc36), 0);
+        EXPECT_EQ(table.number(row, Col::Lc50), 0);
+        ++rows;
+    }
+    EXPECT_EQ(rows, 36);
+}
+
 struct TellingRow
 {
     int row;
