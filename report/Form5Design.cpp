@@ -90,8 +90,9 @@ void Form5::design()
         for (std::size_t r = 0; r < 4; ++r) {
             resultPanel(*columns[c][r], Frame3D1, static_cast<int>(c), static_cast<int>(r));
         }
-        // Statuses stand out: a larger bold face, and the emphasis flag for a failure.
-        columns[c][2]->setFont(platform::FontSpec{"MS Sans Serif", 13.5, true});
+        // Statuses stand out in a larger face; a failure's emphasis flag makes it bold, so the face
+        // itself is regular for the flag to show.
+        columns[c][2]->setFont(platform::FontSpec{"MS Sans Serif", 13.5, false});
     }
 
     // Lines under the grid.

@@ -168,8 +168,11 @@ TEST_F(Form5Screens, SclMember)
             p.form2.Text5.setText("2.0E LVL");
             p.form2.Text6.setText("(2) 1-3/4x");
             p.form2.Text7.setText("11-7/8");
+            p.beam.deflection.TLDefl = 0.7f; // beyond L / 240
         },
         "form5-scl");
+    EXPECT_EQ(program->form5.DeflStatus.caption(), "Fail");
+    EXPECT_TRUE(program->form5.DeflStatus.emphasis());
     EXPECT_EQ(program->form5.DisplayChoice.caption(), "(2) 1-3/4x 11-7/8  2.0E LVL");
     EXPECT_TRUE(shown(program->form5.CmdNextWidth));
 }
