@@ -22,6 +22,7 @@
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/MemberTests.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
@@ -46,6 +47,8 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
+    // The member tests the report's step buttons and fill call; a test may put stand-ins here.
+    report::MemberTests memberTests = report::programMemberTests();
     steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
