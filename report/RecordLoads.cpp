@@ -54,14 +54,15 @@ AnalysedLoads loadTexts(RecordContext& c)
     return l;
 }
 
+// An empty box gives an empty cell.
 std::string whole(const std::string& box)
 {
-    return num::format(boxNumber(box), "####");
+    return box.empty() ? std::string() : num::format(boxNumber(box), "####");
 }
 
 std::string position(const std::string& box)
 {
-    return num::format(boxNumber(box), "##0.0#");
+    return box.empty() ? std::string() : num::format(boxNumber(box), "##0.0#");
 }
 
 std::string lettered(char letter, const std::string& box, bool overhangMark)
