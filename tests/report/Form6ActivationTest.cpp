@@ -211,4 +211,28 @@ TEST_F(RecordTest, CloseBoxAsksTheExitQuestion)
     EXPECT_FALSE(driver.ended());
 }
 
+TEST_F(RecordTest, SaveAndCopyCommandsReachTheirRecordProcedures)
+{
+    simpleSawnBeam();
+    openRecord();
+    program.record.flags.SteelColCurrent = -1;
+    driver.menu(form6.MnuSaveData);
+    EXPECT_TRUE(program.form7.visible());
+    EXPECT_EQ(program.record.flags.SteelColCurrent, 0);
+    driver.click(program.form7.Command3);
+    driver.clearMessages();
+    driver.menu(form6.MnuCopyClip);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "The Data Record was not copied to the clipboard.");
+}
+
+TEST_F(RecordTest, ExitMenuAsksTheExitQuestion)
+{
+    simpleSawnBeam();
+    openRecord();
+    driver.answerMessage(MsgResult::OK);
+    driver.menu(form6.MnuExit);
+    EXPECT_TRUE(driver.ended());
+}
+
 } // namespace recordtest

@@ -293,4 +293,27 @@ TEST_F(ReportHeader, HelpButtons)
     EXPECT_EQ(driver.messages()[2].title, "Korvanta");
 }
 
+TEST_F(ReportHeader, UnreadableFontListIsReportedAndTheFormStillOpens)
+{
+    driver.host().failNext(platform::test::HostFailure::PrinterFonts);
+    openHeader();
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text.substr(0, 55),
+              "Error detected while loading the Report Header form. Th");
+    EXPECT_TRUE(form7.visible());
+    EXPECT_EQ(form7.Label9.caption(), "Beam ID");
+    EXPECT_FALSE(form7.PrintPanel.visible());
+}
+
+TEST_F(ReportHeader, PrintSetupSetsTheProgramsPrinterAndCancelIsSilent)
+{
+    openHeader();
+    driver.cancelPrint();
+    driver.menu(form7.Mnusetup);
+    EXPECT_TRUE(driver.messages().empty());
+    driver.answerPrint({"Printer B", 1, 2});
+    driver.menu(form7.Mnusetup);
+    EXPECT_EQ(driver.runtime().printer().deviceName(), "Printer B");
+}
+
 } // namespace recordtest

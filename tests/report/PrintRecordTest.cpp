@@ -293,4 +293,32 @@ TEST_F(PrintRecord, StudWallPrintsItsPicture)
     EXPECT_EQ(program.form28.Label8.caption().substr(0, 6), "Date: ");
 }
 
+// With no default printer remembered there is nothing to restore: the printer chosen stays.
+TEST_F(PrintRecord, NothingRememberedNothingRestored)
+{
+    driver.host().setPrinters({{"Printer A", "Printer B"}, "Gone"});
+    composedBeamInHeader();
+    program.state.RestoreDefaultPrinter = -1;
+    print({"Printer B", 1, 1});
+    EXPECT_EQ(program.state.DefaultPrinterName, "");
+    EXPECT_EQ(driver.runtime().printer().deviceName(), "Printer B");
+    EXPECT_EQ(driver.printed().size(), 1u);
+    EXPECT_TRUE(driver.messages().empty());
+    EXPECT_FALSE(form7.visible());
+}
+
+TEST_F(PrintRecord, PrinterFailureTakesTheFailurePathAndKeepsTheRequest)
+{
+    driver.runtime().dispatch([&] { program.form23.show(); });
+    driver.click(program.form23.PrintButton);
+    driver.host().failNext(platform::test::HostFailure::PrintDocument);
+    print();
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text,
+              "The data record printing was cancelled or could not be printed because an error occurred.");
+    EXPECT_TRUE(form7.visible());
+    EXPECT_EQ(program.record.flags.SteelColRequest, -1);
+    EXPECT_TRUE(form7.PrintPanel.visible());
+}
+
 } // namespace recordtest
