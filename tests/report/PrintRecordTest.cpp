@@ -321,4 +321,32 @@ TEST_F(PrintRecord, PrinterFailureTakesTheFailurePathAndKeepsTheRequest)
     EXPECT_TRUE(form7.PrintPanel.visible());
 }
 
+// Form23 and Form28 have the size of Form19 (9360 x 9720 outside with its menu bar; Form28 without a
+// menu bar 9360 x 9420): Form23 at x + 1440, y + 765; Form28 at x + 1440, y + 802.5.
+TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
+{
+    driver.runtime().dispatch([&] { program.form23.show(); });
+    driver.click(program.form23.PrintButton);
+    type(form7.Initialbox, "JS");
+    print();
+    {
+        const auto& p = page(0);
+        EXPECT_EQ(countLines(p, 260 + 1440, 1025 + 765, 8960 + 1440, 1025 + 765, 2), 1);
+        EXPECT_TRUE(hasBox(p, 1760 + 1440, 4660 + 765, 3552, 1092, 2));
+        EXPECT_EQ(program.form23.Label6.caption(), "Prepared by: JS");
+    }
+    driver.runtime().dispatch([&] { program.form28.show(); });
+    driver.click(program.form28.PrintButton);
+    type(form7.Text1, "Warehouse");
+    type(form7.Text3, "W-2");
+    print();
+    const auto& p = page(1);
+    EXPECT_EQ(countLines(p, 240 + 1440, 795 + 802.5, 8895 + 1440, 795 + 802.5, 2), 1);
+    EXPECT_TRUE(hasBox(p, 6300 + 1440, 6480 + 802.5, 2595, 1095, 2));
+    EXPECT_EQ(program.form28.Label4.caption(), "Warehouse");
+    EXPECT_EQ(program.form28.Label6.caption(), "W-2");
+    EXPECT_EQ(program.form28.Label7.caption(), "Prepared by: JS");
+    EXPECT_EQ(program.form18.columnID.text(), "W-2");
+}
+
 } // namespace recordtest
