@@ -25,8 +25,10 @@
 #include "report/Form7.h"
 #include "report/Form9.h"
 #include "report/RecordState.h"
+#include "report/MemberTests.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
+#include "steel/SteelState.h"
 #include "wood/Form3.h"
 
 namespace app
@@ -49,6 +51,9 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    // The member tests the report's step buttons and fill call; a test may put stand-ins here.
+    report::MemberTests memberTests = report::programMemberTests();
+    steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
     report::Form7 form7;

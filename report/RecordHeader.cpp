@@ -144,7 +144,7 @@ void ComposeLateralSupport(RecordContext& c)
         c.set("Label174", "Full Lat. Bracing");
     } else {
         c.set("Label173", "Lateral Support:");
-        c.set("Label174", c.beam.steel.StlUnbracedText + " max.");
+        c.set("Label174", c.program.steel.results.StlUnbracedText + " max.");
     }
 }
 
