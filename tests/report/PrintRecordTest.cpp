@@ -372,4 +372,22 @@ TEST_F(PrintRecord, LoadedRecordPrintsItsNotesAndKeepsTheCriteria)
     EXPECT_FALSE(findText(p, "SPAN = 12 FT")); // a loaded record prints without the diagram
 }
 
+// A hip or valley prints its load triangle over the diagram with the pen of the end supports; a centred
+// caption stands half its excess left of its label's middle.
+TEST_F(PrintRecord, HipDiagramPrintsItsLoadTriangle)
+{
+    simpleSawnBeam();
+    form1.IncButton.setValue(true);
+    openRecord();
+    driver.click(form6.Command1);
+    print();
+    const auto& p = page();
+    EXPECT_EQ(countLines(p, 1200 + DiagramX, 2115 + DiagramY, 6390 + DiagramX, 840 + DiagramY, 4), 1);
+    EXPECT_EQ(countLines(p, 6390 + DiagramX, 840 + DiagramY, 6390 + DiagramX, 2115 + DiagramY, 4), 1);
+    EXPECT_EQ(countLines(p, 1200 + DiagramX, 2115 + DiagramY, 6390 + DiagramX, 2115 + DiagramY, 4), 1);
+    const PrintOp heading = *findText(p, "Section (in³)"); // Label9: 1500, width 1272, centred
+    EXPECT_DOUBLE_EQ(heading.x1,
+                     1500 + (1272 - driver.runtime().printer().textWidth("Section (in³)")) / 2 + RecordX);
+}
+
 } // namespace recordtest
