@@ -24,8 +24,8 @@
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
-#include "report/RecordState.h"
 #include "report/MemberTests.h"
+#include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
@@ -58,18 +58,20 @@ class Program
     Form1 form1;
     report::Form7 form7;
     Form13 form13;
-    report::Form9 form9{*this};    // load entry diagram
-    report::Form16 form16{*this};  // hips and valleys diagram
-    beam::Form4 form4{*this};      // progress window of "OK Calculate"
-    scl::Form2 form2{*this};       // custom values and SCL
-    wood::Form3 form3{*this};      // wood beam selection
-    steel::Form22 form22{*this};   // steel beam selection
-    report::Form5 form5{*this};    // beam report
-    report::Form6 form6{*this};    // beam data record
-    Form12 form12{*this};          // manual
-    Form15 form15{*this};          // about box
-    report::Form21 form21{*this};  // report notes
-    Form25 form25{*this};          // calculator
+    report::Form9 form9{*this};   // load entry diagram
+    report::Form16 form16{*this}; // hips and valleys diagram
+    beam::Form4 form4{*this};     // progress window of "OK Calculate"
+    scl::Form2 form2{*this};      // custom values and SCL
+    wood::Form3 form3{*this};     // wood beam selection
+    steel::Form22 form22{*this};  // steel beam selection
+    report::Form5 form5{*this};   // beam report
+    report::Form6 form6{*this};   // beam data record
+    Form12 form12{*this};         // manual
+    Form15 form15{*this};         // about box
+    report::Form21 form21{*this}; // report notes
+    Form25 form25{*this};         // calculator
+
+    // The data record's windows and the column records.
     report::Form11 form11{*this};  // load location diagram
     report::Form17 form17{*this};  // uniformly increasing load picture
     report::Form24 form24{*this};  // printout font
