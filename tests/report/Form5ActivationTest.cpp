@@ -140,7 +140,9 @@ TEST_F(Form5Activation, LoadAndPrintPassesOnToTheDataRecordAfterTheStatus)
     });
     showReport();
     EXPECT_EQ(program.state.SelectionStatus, "Fail");
-    EXPECT_TRUE(program.form6.visible());
+    // The report passes on to the data record, which passes on to the report header form to print.
+    EXPECT_TRUE(program.form6.loaded());
+    EXPECT_TRUE(program.form7.visible());
     EXPECT_FALSE(f5.visible());
     EXPECT_FALSE(program.state.RestoreSavedSelection);
 }

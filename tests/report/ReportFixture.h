@@ -61,6 +61,7 @@ class ReportTest : public ::testing::Test
         beam::BeamState& b = program.beam;
         b.shear.SectionModulusReq = 50;
         b.member.SectionModulus = 100;
+        b.member.FcPerpAdj = 625; // the bearing area of the data record divides by it
         b.shear.ShearAreaReq = 10;
         b.member.ShearArea = 20;
         b.shear.ShearStress = 90;

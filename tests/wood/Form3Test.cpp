@@ -337,7 +337,9 @@ TEST_F(SelectionForm, LoadAndPrintPressesOkTestByItself)
     EXPECT_EQ(program.beam.flags.PretestMode, 0);
     EXPECT_EQ(program.state.SavedSelection.SelectionBreadth, "6x");
     // The report passes on to the data record by itself.
-    EXPECT_TRUE(program.form6.visible());
+    // The report passes on to the data record, which passes on to the report header form to print.
+    EXPECT_TRUE(program.form6.loaded());
+    EXPECT_TRUE(program.form7.visible());
     EXPECT_FALSE(program.form5.visible());
     EXPECT_FALSE(form3.visible());
 }
