@@ -87,6 +87,9 @@ void Form::show(ShowMode mode)
     m_runtime.formShown(*this);
     if (mode == ShowMode::Modal && m_visible && m_loaded) {
         m_runtime.host().runModal(*this);
+        if (m_runtime.ended()) {
+            throw EndProgram{}; // End inside the modal form ends the handler that showed it
+        }
     }
 }
 
