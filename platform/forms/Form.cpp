@@ -277,6 +277,21 @@ void Form::setBorderStyle(BorderStyle style)
     touch();
     m_props.borderStyle = style;
 }
+void Form::setControlBox(bool shown)
+{
+    touch();
+    m_props.controlBox = shown;
+}
+void Form::setMinButton(bool shown)
+{
+    touch();
+    m_props.minButton = shown;
+}
+void Form::setMaxButton(bool shown)
+{
+    touch();
+    m_props.maxButton = shown;
+}
 
 Control* Form::findControl(std::string_view name, int index) const
 {

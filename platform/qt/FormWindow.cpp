@@ -23,18 +23,31 @@
 namespace platform::qt
 {
 
-namespace
+// The frame follows the form's design: a fixed dialog has no minimise or maximise button, a form
+// without a control box no close box or window menu, and only a sizable form can be maximised.
+Qt::WindowFlags windowFlagsFor(const FormProps& p)
 {
-
-Qt::WindowFlags flagsFor(BorderStyle style)
-{
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (style != BorderStyle::FixedDialog) {
-        flags |= Qt::WindowMinimizeButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (p.controlBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (p.minButton && p.borderStyle != BorderStyle::FixedDialog) {
+            flags |= Qt::WindowMinimizeButtonHint;
+        }
+        if (p.maxButton && p.borderStyle == BorderStyle::Sizable) {
+            flags |= Qt::WindowMaximizeButtonHint;
+        }
     }
     return flags;
 }
+
+QString windowTitleFor(const std::string& caption)
+{
+    // Qt shows the program's name in place of an empty title; a blank keeps the title bar empty.
+    return caption.empty() ? QStringLiteral(" ") : toQString(caption);
+}
+
+namespace
+{
 
 bool isSeparator(const ControlProps& p)
 {
@@ -44,7 +57,7 @@ bool isSeparator(const ControlProps& p)
 } // namespace
 
 FormWindow::FormWindow(QtHost& host, Form& form)
-    : QWidget(nullptr, flagsFor(form.props().borderStyle)), m_host(host), m_form(form)
+    : QWidget(nullptr, windowFlagsFor(form.props())), m_host(host), m_form(form)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
@@ -235,7 +248,7 @@ void FormWindow::syncAll()
 void FormWindow::syncForm()
 {
     const FormProps& p = m_form.props();
-    setWindowTitle(toQString(p.caption));
+    setWindowTitle(windowTitleFor(p.caption));
     QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, toQColor(p.backColor));
     m_client->setPalette(palette);
@@ -301,7 +314,12 @@ void FormWindow::placeOnScreen()
     }
     m_client->setGeometry(0, menuHeight, width, height);
     setFixedSize(width, menuHeight + height);
-    move(toPixels(p.left), toPixels(p.top));
+    // The client area goes where the model's frame puts it, on the first show as on every later one:
+    // a move would place the client area before the window manager has framed the window and the
+    // frame afterwards.
+    const QPoint client(toPixels(p.left + FrameBorderTwips),
+                        toPixels(p.top + FrameBorderTwips + CaptionBarTwips));
+    setGeometry(QRect(client, QSize(width, menuHeight + height)));
 }
 
 bool FormWindow::event(QEvent* event)

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -198,6 +199,28 @@ void MessageDialog::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+} // namespace platform::qt
+
+namespace platform::qt
+{
+
+void MessageDialog::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const QString typed = event->text().toUpper();
+    if (modifiers == Qt::NoModifier && typed.size() == 1 && typed.at(0).isLetter()) {
+        for (auto* b : findChildren<QPushButton*>()) {
+            const QString text = b->text();
+            const auto amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size() && text.at(amp + 1).toUpper() == typed.at(0)) {
+                b->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace platform::qt

@@ -30,6 +30,8 @@ class MessageDialog final : public QDialog
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The plain letter of a button's access key answers with that button, as Enter and Esc do theirs.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::optional<MsgResult> escapeResult() const;

@@ -1,0 +1,102 @@
+// The Qt host's windows as a user meets them: frames follow each form's design, message boxes answer
+// their buttons' letters, and a window comes back where it was put.
+#include "QtTestSupport.h"
+#include "app/Program.h"
+#include "platform/forms/Runtime.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtHost.h"
+
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+
+class QtWindows : public testing::Test
+{
+  protected:
+    QtWindows() : host(qttest::freshFolder()), runtime(host)
+    {
+        host.attach(runtime);
+        program = std::make_unique<app::Program>(runtime);
+        runtime.dispatch([&] { program->start(); });
+    }
+    ~QtWindows() override
+    {
+        program.reset();
+        std::filesystem::remove_all(host.programFolder());
+    }
+
+    // Puts up a message box and answers it with one key press once it is shown.
+    platform::MsgResult answerWithKey(platform::Buttons buttons, int key, const QString& text)
+    {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+            EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+            qttest::sendKey(box->focusWidget() != nullptr ? box->focusWidget() : box, key, Qt::NoModifier,
+                            text);
+        });
+        platform::MsgResult answer{};
+        runtime.dispatch(
+            [&] { answer = runtime.msgBox("Save your work?", buttons, platform::Icon::Question); });
+        return answer;
+    }
+
+    platform::qt::QtHost host;
+    platform::Runtime runtime;
+    std::unique_ptr<app::Program> program;
+};
+
+TEST_F(QtWindows, FramesFollowTheFormsDesign)
+{
+    platform::qt::FormWindow* criteria = host.window(program->form1);
+    ASSERT_NE(criteria, nullptr);
+    EXPECT_TRUE(criteria->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(criteria->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)); // a fixed frame
+    EXPECT_TRUE(criteria->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    // The progress window is a fixed dialog with no caption text: no buttons to minimise or maximise
+    // it, and a title bar that stays empty rather than showing the program's name.
+    runtime.dispatch([&] { program->form4.show(); });
+    platform::qt::FormWindow* progress = host.window(program->form4);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_FALSE(progress->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(progress->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    ASSERT_NE(progress->windowHandle(), nullptr);
+    EXPECT_TRUE(progress->windowHandle()->title().trimmed().isEmpty());
+    EXPECT_FALSE(progress->windowHandle()->title().isEmpty()) << "Qt would show the program's name";
+}
+
+TEST_F(QtWindows, MessageBoxesAnswerTheLetterOfAButton)
+{
+    using platform::Buttons;
+    using platform::MsgResult;
+    EXPECT_EQ(answerWithKey(Buttons::YesNo, Qt::Key_N, "n"), MsgResult::No);
+    EXPECT_EQ(answerWithKey(Buttons::YesNo, Qt::Key_Y, "y"), MsgResult::Yes);
+    EXPECT_EQ(answerWithKey(Buttons::YesNoCancel, Qt::Key_N, "N"), MsgResult::No);
+    EXPECT_EQ(answerWithKey(Buttons::YesNoCancel, Qt::Key_Escape, ""), MsgResult::Cancel);
+    EXPECT_EQ(answerWithKey(Buttons::OKCancel, Qt::Key_Return, "\r"), MsgResult::OK);
+}
+
+// The model's left and top are the outer frame; the host puts the client area inside the model's
+// frame (4 px border, 20 px caption bar), on the first show and on every later one alike.
+TEST_F(QtWindows, AWindowComesBackWhereItWasPut)
+{
+    app::Form1& form1 = program->form1;
+    platform::qt::FormWindow* window = host.window(form1);
+    ASSERT_NE(window, nullptr);
+    const QPoint expected(qRound((form1.left() + 60) / 15), qRound((form1.top() + 360) / 15));
+    EXPECT_EQ(window->geometry().topLeft(), expected);
+    runtime.dispatch([&] {
+        form1.hide();
+        form1.show();
+    });
+    EXPECT_EQ(window->geometry().topLeft(), expected);
+    runtime.dispatch([&] { form1.move(1500, 3000); });
+    EXPECT_EQ(window->geometry().topLeft(), QPoint(104, 224));
+}
+
+} // namespace
