@@ -6,6 +6,7 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
 
+#include <QDialog>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
@@ -38,6 +39,8 @@ class QtWindows : public testing::Test
             EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
             qttest::sendKey(box->focusWidget() != nullptr ? box->focusWidget() : box, key, Qt::NoModifier,
                             text);
+            // A box the key did not answer is closed with no answer rather than left waiting.
+            QTimer::singleShot(0, box, [box] { static_cast<QDialog*>(box)->done(0); });
         });
         platform::MsgResult answer{};
         runtime.dispatch(
