@@ -15,6 +15,9 @@ int FormStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const
     if (metric == PM_ButtonMargin) {
         return 2;
     }
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) {
+        return 13; // the classic check box, which fits the 13-pixel boxes of the hip and valley plan
+    }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -48,6 +51,15 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_IndicatorCheckBox) {
+        // A dark edge all round, so that an empty box reads as a check box on a white panel too.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QColor(128, 128, 128));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
 }
 
 // A list-only combo box with the focus shows its choice selected, as the classic one does, and a

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <set>
 
 namespace platform::qt
@@ -326,6 +327,15 @@ bool FormWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         m_host.windowActivated(m_form);
+    }
+    // A modal form comes straight back when a window manager minimises it: the program waits for it.
+    if (event->type() == QEvent::WindowStateChange && windowModality() != Qt::NonModal &&
+        (windowState() & Qt::WindowMinimized) != 0) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
     }
     return QWidget::event(event);
 }

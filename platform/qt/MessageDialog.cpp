@@ -3,6 +3,7 @@
 
 #include "platform/qt/QtConvert.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTextLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -20,7 +22,8 @@ namespace platform::qt
 namespace
 {
 
-constexpr int MaxTextWidth = 560; // pixels; longer lines wrap at word boundaries
+constexpr int MaxTextWidth = 560;      // pixels; longer lines wrap at word boundaries
+constexpr int TitleButtonsWidth = 110; // pixels for the icon and buttons of a title bar, and margins
 
 // Text with tab stops every eight average character widths, wrapped at a maximum width.
 class MessageText final : public QWidget
@@ -159,6 +162,9 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
     layout->setSpacing(16);
     layout->addLayout(body);
     layout->addLayout(row);
+    // Wide enough for the whole title beside the window manager's buttons, as the classic box is.
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    layout->addStrut(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleButtonsWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -205,6 +211,18 @@ void MessageDialog::closeEvent(QCloseEvent* event)
 
 namespace platform::qt
 {
+
+void MessageDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) != 0) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
+    }
+}
 
 void MessageDialog::keyPressEvent(QKeyEvent* event)
 {

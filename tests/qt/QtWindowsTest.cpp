@@ -7,6 +7,7 @@
 #include "platform/qt/QtHost.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
@@ -100,6 +101,26 @@ TEST_F(QtWindows, AWindowComesBackWhereItWasPut)
     EXPECT_EQ(window->geometry().topLeft(), expected);
     runtime.dispatch([&] { form1.move(1500, 3000); });
     EXPECT_EQ(window->geometry().topLeft(), QPoint(104, 224));
+}
+
+// The hip and valley plan reads as a plan: "R2" keeps clear of the step text beside it, and each
+// roof area's box shows its whole edge on the white panel, checked or not.
+TEST_F(QtWindows, HipAndValleyPlanShowsItsBoxesAndLabels)
+{
+    app::Form1& form1 = program->form1;
+    runtime.dispatch([&] { form1.IncButton.setValue(true); });
+    const QRect r2 = host.widget(form1.Label30)->geometry();
+    const QRect step2 = host.widget(form1.Label22)->geometry();
+    EXPECT_FALSE(r2.intersects(step2));
+
+    ASSERT_FALSE(form1.Areas(2).checked());
+    const QImage box = host.widget(form1.Areas(2))->grab().toImage();
+    // Along each edge of the 13-pixel box, the middle pixel is clearly darker than the white panel.
+    for (const QPoint edge : {QPoint(6, 0), QPoint(6, 12), QPoint(0, 6), QPoint(12, 6)}) {
+        SCOPED_TRACE(testing::Message() << edge.x() << ", " << edge.y());
+        ASSERT_TRUE(box.rect().contains(edge));
+        EXPECT_LT(qGray(box.pixel(edge)), 160);
+    }
 }
 
 } // namespace
