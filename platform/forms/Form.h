@@ -56,7 +56,7 @@ struct FormProps
     BorderStyle borderStyle = BorderStyle::Fixed;
     bool controlBox = true; // the window menu and close box
     bool minButton = true;  // a fixed dialog never has one
-    bool maxButton = false; // only a sizable window has one
+    bool maxButton = true;  // shown on a sizable window only
     WindowState windowState = WindowState::Normal;
     int mousePointer = 0; // 0 default, 11 hourglass
     bool hasMenu = false;

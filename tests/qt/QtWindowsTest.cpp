@@ -123,4 +123,35 @@ TEST_F(QtWindows, HipAndValleyPlanShowsItsBoxesAndLabels)
     }
 }
 
+TEST(QtWindowFrames, FollowBorderStyleControlBoxAndButtons)
+{
+    using platform::BorderStyle;
+    struct Case
+    {
+        BorderStyle border;
+        bool controlBox, minButton, maxButton;
+        bool close, minimise, maximise;
+    };
+    const Case cases[] = {
+        {BorderStyle::Fixed, true, true, true, true, true, false},        // the criteria form
+        {BorderStyle::Sizable, true, true, true, true, true, true},       // record windows can be maximised
+        {BorderStyle::Sizable, true, false, false, true, false, false},   // buttons turned off by design
+        {BorderStyle::FixedDialog, true, true, true, true, false, false}, // dialogs and the progress window
+        {BorderStyle::Sizable, false, true, true, false, false, false},   // no control box: no buttons at all
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.border) << c.controlBox << c.minButton << c.maxButton);
+        platform::FormProps props;
+        props.borderStyle = c.border;
+        props.controlBox = c.controlBox;
+        props.minButton = c.minButton;
+        props.maxButton = c.maxButton;
+        const Qt::WindowFlags flags = platform::qt::windowFlagsFor(props);
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), c.close);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minimise);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMaximizeButtonHint), c.maximise);
+    }
+}
+
 } // namespace
