@@ -50,6 +50,34 @@ std::optional<CaptionRoom> buttonRoom(const QWidget* widget, QStyle::SubElement 
     return CaptionRoom{withoutMnemonic(button->text()), room.size(), false};
 }
 
+// A left-aligned label's caption ends where a control laid over the label begins (the steel depth
+// list over "Maximum Nominal Depth"): that control hides the rest, whether it is shown now or later.
+QSize uncoveredSize(const QLabel* label, const ControlProps& p)
+{
+    QSize size = label->contentsRect().size();
+    const QWidget* parent = label->parentWidget();
+    if (parent == nullptr || p.alignment != Alignment::Left) {
+        return size;
+    }
+    const QRect own = label->geometry();
+    bool above = false;
+    for (const QObject* child : parent->children()) {
+        if (child == label) {
+            above = true;
+            continue;
+        }
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!above || sibling == nullptr || sibling->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+            continue;
+        }
+        const QRect other = sibling->geometry();
+        if (other.intersects(own) && other.left() > own.left()) {
+            size.setWidth(std::min(size.width(), other.left() - own.left() - 1));
+        }
+    }
+    return size;
+}
+
 } // namespace
 
 std::optional<CaptionRoom> captionRoom(const QWidget* widget, const Control& control)
@@ -68,7 +96,7 @@ std::optional<CaptionRoom> captionRoom(const QWidget* widget, const Control& con
         if (label->text().isEmpty() || p.autoSize) {
             return std::nullopt;
         }
-        return CaptionRoom{label->text(), label->contentsRect().size(), true};
+        return CaptionRoom{label->text(), uncoveredSize(label, p), true};
     }
     case ControlKind::Frame: {
         // The caption sits on the top edge, 8 px in, with 2 px of face colour either side.

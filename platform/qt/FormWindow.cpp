@@ -137,6 +137,10 @@ QWidget* FormWindow::ensureWidget(Control& control)
         return nullptr;
     }
     QWidget* w = createControlWidget(control, parent);
+    // Placed at once, so that fitting an earlier control's caption sees the controls laid over it.
+    const ControlProps& p = control.props();
+    w->setGeometry(toPixels(p.left), toPixels(p.top), std::max(0, toPixels(p.width)),
+                   std::max(0, toPixels(p.height)));
     m_widgets[&control] = w;
     watch(w, &control);
     QWidget* keyboard = keyboardWidget(w);

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -110,6 +111,14 @@ TEST_F(Screens, CriteriaFormInEachLoadCase)
     screenshot("form1-multiple-spans");
     userClick(form1.IncButton);
     screenshot("form1-hips-and-valleys");
+    userClick(form1.SimpleSpanbutton);
+    const auto& species = form1.Combo1.props().items;
+    const auto steel = std::find(species.begin(), species.end(), "Steel Beams");
+    ASSERT_NE(steel, species.end());
+    host.userInput(&form1.Combo1,
+                   [&] { runtime.userChoose(form1.Combo1, static_cast<int>(steel - species.begin())); });
+    settle();
+    screenshot("form1-steel");
 }
 
 TEST_F(Screens, FocusCanBeSeen)
