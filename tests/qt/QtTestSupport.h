@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
 #include <filesystem>
@@ -29,12 +30,18 @@ class MessageAnswerer
     MessageAnswerer()
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<platform::qt::MessageDialog*>(QApplication::activeModalWidget());
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<platform::qt::MessageDialog*>(modal);
             if (box != nullptr && box->isVisible()) {
                 m_answered.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
                 box->button(platform::MsgResult::OK) != nullptr
                     ? box->button(platform::MsgResult::OK)->click()
                     : box->done(static_cast<int>(platform::MsgResult::Yes));
+            } else if (auto* dialog = qobject_cast<QDialog*>(modal);
+                       dialog != nullptr && dialog->isVisible()) {
+                // A file or print dialog nobody expected is cancelled, so that no test waits for it.
+                m_answered.push_back({dialog->windowTitle().toStdString(), "(dialog cancelled)"});
+                dialog->reject();
             }
         });
         m_timer.start(5);
