@@ -71,7 +71,8 @@ QSize uncoveredSize(const QLabel* label, const ControlProps& p)
             continue;
         }
         const QRect other = sibling->geometry();
-        if (other.intersects(own) && other.left() > own.left()) {
+        // A control that only touches the label's edge hides nothing of its line.
+        if (other.left() > own.left() && 2 * other.intersected(own).height() >= own.height()) {
             size.setWidth(std::min(size.width(), other.left() - own.left() - 1));
         }
     }
