@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -80,6 +81,12 @@ class Driver
     void answerPrint(PrintChoice choice) { m_host.answerPrint(std::move(choice)); }
     void cancelPrint() { m_host.answerPrint(std::nullopt); }
     void failNext(HostFailure failure) { m_host.failNext(failure); }
+    // What the user does in the form's modal loop when it is next shown modal; while it runs, every
+    // other form is out of reach.
+    void whenModal(Form& form, std::function<void()> actions)
+    {
+        m_host.whenModal(form.name(), std::move(actions));
+    }
 
     const std::vector<ShownMessage>& messages() const { return m_host.messages(); }
     void clearMessages();

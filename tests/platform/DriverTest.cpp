@@ -84,7 +84,7 @@ TEST_F(StrictDriver, AModalFormLeavesEveryOtherFormOutOfReach)
 {
     showForm();
     bool tried = false;
-    driver.host().whenModal("G", [&] {
+    driver.whenModal(other, [&] {
         EXPECT_NONFATAL_FAILURE(driver.click(form.Ok), "form F is disabled while G is shown modal");
         EXPECT_NONFATAL_FAILURE(driver.closeBox(form), "cannot use the close box of form F");
         driver.click(other.Ok); // the modal form itself takes input
