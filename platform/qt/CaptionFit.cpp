@@ -133,7 +133,7 @@ bool captionFits(const QFont& font, const CaptionRoom& room)
     // One line is shown whole however tall the font: a centred line is clipped by nothing, and a label
     // set a line high shows its line. Only further lines need the height.
     return needed.width() <= room.size.width() &&
-           needed.height() <= std::max(room.size.height(), metrics.height());
+           needed.height() <= std::max(room.size.height(), metrics.lineSpacing());
 }
 
 QFont fitCaption(const QFont& font, const CaptionRoom& room)
@@ -142,14 +142,13 @@ QFont fitCaption(const QFont& font, const CaptionRoom& room)
         return font;
     }
     QFont condensed = font;
-    for (int stretch = 99; stretch > NarrowestStretch; --stretch) {
+    for (int stretch = 99; stretch >= NarrowestStretch; --stretch) {
         condensed.setStretch(stretch);
         if (captionFits(condensed, room)) {
             return condensed;
         }
     }
-    condensed.setStretch(NarrowestStretch);
-    return condensed;
+    return font; // condensing cannot help (too many lines for the height): drawn as designed
 }
 
 } // namespace platform::qt

@@ -45,7 +45,7 @@ int checkCaptions(platform::qt::QtHost& host, platform::Form& form)
                                         : QRect(0, 0, metrics.horizontalAdvance(room->text), 0);
         // A single line shows whole however tall the font; further lines need the height.
         EXPECT_TRUE(needed.width() <= room->size.width() &&
-                    needed.height() <= std::max(room->size.height(), metrics.height()))
+                    needed.height() <= std::max(room->size.height(), metrics.lineSpacing()))
             << describe(*control) << " \"" << room->text.toStdString() << "\" needs " << needed.width()
             << " x " << needed.height() << " px, has " << room->size.width() << " x " << room->size.height();
     }
