@@ -5,6 +5,8 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
 
+#include <cstdint>
+
 namespace app
 {
 
@@ -34,7 +36,15 @@ class Form25 final : public platform::Form
     void Form_Activate();
     void Command1_Click();
     void showChosenOperation();
+    void choose(std::int16_t& chosen);
+    void refuseComma(std::int16_t& keyAscii);
+    bool checkOperand(platform::TextBox& box);
 
+  public:
+    // Writes the result of the two operands and the chosen operation into CalT.
+    void CalculatorTotal();
+
+  private:
     Program& m_program;
 };
 

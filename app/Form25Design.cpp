@@ -1,6 +1,8 @@
 // How Form25 looks and which handler each event calls; no logic here.
 #include "app/DesignHelpers.h"
 #include "app/Form25.h"
+#include "app/FormHelpers.h"
+#include "app/Program.h"
 
 namespace app
 {
@@ -53,6 +55,17 @@ void Form25::design()
     Label1.setWordWrap(true);
 
     Command1.click([this] { Command1_Click(); });
+    CalX.click([this] { choose(m_program.state.CalTimesOn); });
+    CalDiv.click([this] { choose(m_program.state.CalDivOn); });
+    CalPlus.click([this] { choose(m_program.state.CalPlusOn); });
+    CalMinus.click([this] { choose(m_program.state.CalMinusOn); });
+    Cal1.change([this] { CalculatorTotal(); });
+    Cal2.change([this] { CalculatorTotal(); });
+    Cal1.gotFocus([this] { SelectFieldText(m_program); });
+    Cal2.gotFocus([this] { SelectFieldText(m_program); });
+    for (platform::TextBox* box : {&Cal1, &Cal2, &CalT}) {
+        box->keyPress([this](std::int16_t& keyAscii) { refuseComma(keyAscii); });
+    }
 }
 
 } // namespace app

@@ -115,6 +115,10 @@ void OkCalculateForms::handOff(beam::HandOff target)
         m_program.form1.hide();
         break;
     case beam::HandOff::Steel:
+        // A form kept from an earlier beam must search again for this one.
+        if (m_program.form22.loaded()) {
+            m_program.form22.ClearQuickPicks();
+        }
         m_program.form22.show();
         m_program.form4.refresh();
         m_program.form1.hide();

@@ -8,8 +8,13 @@
 #include "app/Form15.h"
 #include "app/Form25.h"
 #include "app/SharedState.h"
+#include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form16.h"
 #include "report/Form21.h"
@@ -17,8 +22,10 @@
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/MemberTests.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
+#include "steel/SteelState.h"
 #include "wood/Form3.h"
 
 namespace app
@@ -40,6 +47,9 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
+    // The member tests the report's step buttons and fill call; a test may put stand-ins here.
+    report::MemberTests memberTests = report::programMemberTests();
+    steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
     report::Form7 form7;
@@ -56,6 +66,13 @@ class Program
     Form15 form15{*this};         // about box
     report::Form21 form21{*this}; // report notes
     Form25 form25{*this};         // calculator
+
+    // The notch check: its shared state outlives its forms.
+    notch::NotchValues notchValues;
+    notch::FormNotchwise formNotchwise{*this};
+    notch::NotchwisePrintForm notchwisePrintForm{*this};
+    notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
+    UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
 };
 
 } // namespace app

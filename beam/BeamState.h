@@ -126,6 +126,23 @@ struct MemberUnderTest
 
     float NextSmallerDepth = 0; // in; 0 when the tested depth is the smallest of its ladder
     float CFSmaller = 1.0f;     // size factor (volume factor when CVGoverns) of the next smaller depth
+
+    // Wood members: the rest of what one size test leaves for the report, the data record and the
+    // searches.
+    std::string NextLargerLabel;  // nominal depth text one step up; empty at the top of the ladder
+    std::string NextSmallerLabel; // nominal depth text one step down; empty when there is none
+    double FormFactor = 1.0;      // round timbers under the older editions: 1.18
+    std::int16_t FcPerp = 0;      // psi
+    float FcPerpAdj = 0;          // psi
+    float CmFv = 1.0f;            // wet service factors
+    float CmFcPerp = 1.0f;
+    float CmE = 1.0f;
+    float CiE = 1.0f; // incising factors
+    float CiFv = 1.0f;
+    float CV = 1.0f;                                   // volume factor of a glu-lam, never above 1
+    std::array<float, PointLoadCount> PointLoadDist{}; // ft
+    float BeamWeight = 0;                              // lb, the whole member
+    float TotalBeamLoad = 0;                           // lb, applied load and self weight
 };
 
 // Deflections of the tested member, in inches; ratios are the x of L/x.
@@ -186,6 +203,17 @@ struct NextSmallerResults
     float SmallerCantCL = 1.0f;
 };
 
+// What the report fill decides itself (the no-splits shear case of NDS 1997), which the data record
+// prints.
+struct ReportValues
+{
+    std::int16_t NoSplitsOK = 0; // -1: the member passes shear only when specified with no splits
+    float FvNoSplits = 0;        // psi, twice FvAdj
+};
+
+// The bending values of the selection form's grade columns, Fb in psi: SpeciesFbTable[slot][block].
+using SpeciesFbTableArray = std::array<std::array<std::int16_t, 8>, 10>;
+
 struct BeamState
 {
     CalcFlags flags;
@@ -195,6 +223,8 @@ struct BeamState
     ShearResults shear;
     StabilityResults stability;
     NextSmallerResults smaller;
+    ReportValues report;
+    SpeciesFbTableArray SpeciesFbTable{}; // filled by each pre-sizing of the selection form
 };
 
 } // namespace beam

@@ -7,7 +7,9 @@
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace beam
 {
@@ -36,6 +38,9 @@ struct Beam
     std::array<float, PointLoadCount> at{};
     std::array<float, PartialLoadCount> begin{};
     std::array<float, PartialLoadCount> end{};
+    // The strip stations, worked out once for every partial load of both load sets.
+    std::array<float, 201> spanStations{};     // i * L / 200, ft
+    std::array<float, 101> overhangStations{}; // j * c / 100 from R2, ft
 };
 
 float single(const std::string& text)
@@ -72,28 +77,36 @@ bool hasLiveLoad(const BeamState& state, const LoadSet& live)
 
 // Strips of a partial load on the span: stations i * L / 200, strictly inside the load, each carrying
 // w * dx; f(stripLoadLb, xFt).
+// The stations strictly between b and e, as a range of indices: the stations rise along the length.
+template <std::size_t N>
+std::pair<std::size_t, std::size_t> stationsWithin(const std::array<float, N>& at, double b, double e)
+{
+    const auto first = std::upper_bound(at.begin(), at.end(), b, [](double v, float x) { return v < x; });
+    auto last = first;
+    while (last != at.end() && *last < e) {
+        ++last;
+    }
+    return {static_cast<std::size_t>(first - at.begin()), static_cast<std::size_t>(last - at.begin())};
+}
+
+// Strips of a partial load on the span: stations i * L / 200, strictly inside the load, each carrying
+// w * dx; f(stripLoadLb, xFt). Stations are Single values, as in the station table, so a load ending
+// exactly on a station leaves that station unloaded.
 template <class F> void forEachSpanStrip(const Beam& beam, double w, double b, double e, F f)
 {
     const double dx = beam.L / 200;
-    for (int i = 0; i <= 200; ++i) {
-        // Stations are Single values, as in the station table, so a load ending exactly on a station
-        // leaves that station unloaded.
-        const double x = num::toSingle(i * dx);
-        if (b < x && x < e) {
-            f(w * dx, x);
-        }
+    const auto [first, last] = stationsWithin(beam.spanStations, b, e);
+    for (std::size_t i = first; i < last; ++i) {
+        f(w * dx, double{beam.spanStations[i]});
     }
 }
 
 // Strips of a partial load on the overhang: stations j * c / 100 from R2; f(stripLoadLb, aInches).
 template <class F> void forEachOverhangStrip(const Beam& beam, double w, double b, double e, F f)
 {
-    const double dc = beam.c / 100;
-    for (int j = 0; j <= 100; ++j) {
-        const double x = num::toSingle(j * dc);
-        if (b < x && x < e) {
-            f(w * beam.c / 100, 12 * beam.c / 100 * j);
-        }
+    const auto [first, last] = stationsWithin(beam.overhangStations, b, e);
+    for (std::size_t j = first; j < last; ++j) {
+        f(w * beam.c / 100, 12 * beam.c / 100 * static_cast<double>(j));
     }
 }
 
@@ -114,9 +127,11 @@ double spanDeflection(const Beam& beam, const LoadSet& set, int points, int part
     }
     for (int j = 0; j < partials; ++j) {
         if (set.partial[j] > 0) {
-            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j], [&](double strip, double x) {
-                equivalent += equivalentUniform(beam, strip, x);
-            });
+            // The strips share the divisor of equivalentUniform; it is applied once per load.
+            double strips = 0;
+            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
+                             [&](double strip, double x) { strips += 6.35 * strip * x * (beam.L - x); });
+            equivalent += num::div(strips, beam.L * beam.L);
         }
     }
     return num::div(0.013 * beam.Li * beam.Li * beam.Li * equivalent, beam.EI);
@@ -177,8 +192,15 @@ double overhangDrop(const Beam& beam, const LoadSet& set, bool withSelfWeight)
     }
     for (int j = 3; j < PartialLoadCount; ++j) {
         if (set.partial[j] > 0) {
+            // The strips share tipDeflection's divisor; it is applied once per load.
+            double strips = 0;
             forEachOverhangStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
-                                 [&](double strip, double a) { drop += tipDeflection(beam, strip, a); });
+                                 [&](double strip, double a) {
+                                     const double underLoad = a * (beam.Li + a) / 3;
+                                     const double slopeToTip = (beam.ci - a) * (beam.Li / 3 + a / 2);
+                                     strips += strip * a * (underLoad + slopeToTip);
+                                 });
+            drop += num::div(strips, beam.EI);
         }
     }
     if (withSelfWeight) {
@@ -203,8 +225,13 @@ double overhangLift(const Beam& beam, const LoadSet& set)
     }
     for (int j = 0; j < 3; ++j) {
         if (set.partial[j] > 0) {
-            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j],
-                             [&](double strip, double x) { lift += pointLift(strip, 12 * x); });
+            // The strips share pointLift's divisor; it is applied once per load.
+            double strips = 0;
+            forEachSpanStrip(beam, set.partial[j], beam.begin[j], beam.end[j], [&](double strip, double x) {
+                const double a = 12 * x;
+                strips += strip * a * (beam.Li - a) * beam.ci * (a + beam.Li);
+            });
+            lift += num::div(strips, 6 * beam.EI * beam.Li);
         }
     }
     const double Li = beam.Li;
@@ -322,6 +349,14 @@ void CalcDeflection(const BeamCriteria& criteria, BeamState& state, BeamUi& ui)
             for (int j = 0; j < PartialLoadCount; ++j) {
                 beam.begin[j] = single(criteria.BEGP[j]);
                 beam.end[j] = single(criteria.ENDP[j]);
+            }
+            const double dx = beam.L / 200;
+            for (int i = 0; i <= 200; ++i) {
+                beam.spanStations[static_cast<std::size_t>(i)] = num::toSingle(i * dx);
+            }
+            const double dc = beam.c / 100;
+            for (int j = 0; j <= 100; ++j) {
+                beam.overhangStations[static_cast<std::size_t>(j)] = num::toSingle(j * dc);
             }
 
             const bool liveLoads = hasLiveLoad(state, live);

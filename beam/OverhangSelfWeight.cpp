@@ -18,9 +18,11 @@ namespace num = platform::num;
 double overhangMomentWithSelfWeight(const AppliedLoads& loads, double w, double L, double a)
 {
     double largest = loads.MaxMomentLoads;
+    // R1's self-weight share per foot of x, worked out once for the 201 stations.
+    const double r1Share = num::div(w * (L * L - a * a), 2 * L);
     for (int i = 0; i < StationCount; ++i) {
         const double x = L / 200 * i;
-        const double selfWeight = num::div(w * x * (L * L - a * a), 2 * L) - w * x * x / 2;
+        const double selfWeight = r1Share * x - w * x * x / 2;
         largest = std::max(largest, double{loads.StationTable[i][StationRow::Moment]} + selfWeight);
     }
     return largest;

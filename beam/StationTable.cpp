@@ -50,15 +50,21 @@ double momentAboutR2(const BeamCriteria& criteria, const LoadBoxes& boxes, doubl
     return moment;
 }
 
-using StationRowValues = std::array<float, StationRowCount>;
-
-double sumRows(const StationRowValues& row, int first, int count)
+// The first station beyond x (StationCount when none): the stations rise along the span, and no load
+// reaches a station at or before its start.
+int firstStationBeyond(const StationTableArray& table, float x)
 {
-    double sum = 0;
-    for (int r = first; r < first + count; ++r) {
-        sum += row[r];
+    int low = 0;
+    int high = StationCount;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (table[mid][StationRow::X] > x) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
     }
-    return sum;
+    return low;
 }
 
 } // namespace
@@ -107,6 +113,10 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
     for (int i = 0; i < StationCount; ++i) {
         table[i][StationRow::X] = num::toSingle(span / 200 * i);
     }
+    // The sums of the load terms of each station, in row order, kept as the rows are filled; the
+    // span loads alone have rows, so an overhanging beam sums only those.
+    std::array<double, StationCount> momentTerms{};
+    std::array<double, StationCount> shearTerms{};
 
     const bool overhang = criteria.OHbutton;
     const int spanPoints = overhang ? 4 : PointLoadCount;
@@ -121,11 +131,15 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
             if (load <= 0) {
                 continue;
             }
-            for (auto& row : table) {
+            for (int i = firstStationBeyond(table, at); i < StationCount; ++i) {
+                auto& row = table[i];
                 const float x = row[StationRow::X];
                 if (x > at) {
-                    row[StationRow::PointMoment + k] = num::toSingle((double{x} - at) * load);
+                    const float moment = num::toSingle((double{x} - at) * load);
+                    row[StationRow::PointMoment + k] = moment;
                     row[StationRow::PointShear + k] = load;
+                    momentTerms[i] += moment;
+                    shearTerms[i] += load;
                 }
             }
         }
@@ -142,39 +156,43 @@ void fillStationTable(const BeamCriteria& criteria, AppliedLoads& loads, const P
                 continue;
             }
             const double length = double{end} - begin;
-            for (auto& row : table) {
+            for (int i = firstStationBeyond(table, begin); i < StationCount; ++i) {
+                auto& row = table[i];
                 const double x = row[StationRow::X];
+                float moment = 0;
+                float shear = 0;
                 if (x > end) {
                     // Past its end the whole load acts at its centroid.
-                    row[StationRow::PartialMoment + j] =
-                        num::toSingle((x - (length / 2 + begin)) * length * load);
-                    row[StationRow::PartialShear + j] = num::toSingle(length * load);
+                    moment = num::toSingle((x - (length / 2 + begin)) * length * load);
+                    shear = num::toSingle(length * load);
                 } else if (x > begin) {
-                    row[StationRow::PartialMoment + j] = num::toSingle((x - begin) / 2 * (x - begin) * load);
-                    row[StationRow::PartialShear + j] = num::toSingle((x - begin) * load);
+                    moment = num::toSingle((x - begin) / 2 * (x - begin) * load);
+                    shear = num::toSingle((x - begin) * load);
+                } else {
+                    continue;
                 }
+                row[StationRow::PartialMoment + j] = moment;
+                row[StationRow::PartialShear + j] = shear;
+                momentTerms[i] += moment;
+                shearTerms[i] += shear;
             }
         }
     }
 
     progress(95);
     const double r1 = loads.R1Loads;
-    for (auto& row : table) {
+    for (int i = 0; i < StationCount; ++i) {
+        auto& row = table[i];
         const double x = row[StationRow::X];
-        const double terms =
-            overhang ? sumRows(row, StationRow::PointMoment, 4) + sumRows(row, StationRow::PartialMoment, 3)
-                     : sumRows(row, StationRow::PointMoment, 11);
-        row[StationRow::Moment] = num::toSingle(r1 * x - (x * uniform * x / 2 + terms));
+        row[StationRow::Moment] = num::toSingle(r1 * x - (x * uniform * x / 2 + momentTerms[i]));
     }
     if (overhang) {
         loads.OHMomentLoads = overhangSupportMoment(criteria);
     }
-    for (auto& row : table) {
+    for (int i = 0; i < StationCount; ++i) {
+        auto& row = table[i];
         const double x = row[StationRow::X];
-        const double terms =
-            overhang ? sumRows(row, StationRow::PointShear, 4) + sumRows(row, StationRow::PartialShear, 3)
-                     : sumRows(row, StationRow::PointShear, 11);
-        row[StationRow::Shear] = num::toSingle(r1 - (uniform * x + terms));
+        row[StationRow::Shear] = num::toSingle(r1 - (uniform * x + shearTerms[i]));
     }
     progress(98);
 }

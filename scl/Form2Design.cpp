@@ -18,14 +18,14 @@ void Form2::design()
     label(Reac1, nullptr, 240, 600, 5520, 255, "");
     label(Reac2, nullptr, 240, 960, 5520, 255, "");
 
-    numberBox(Text1, nullptr, 6000, 240, 900, 6, White);
-    numberBox(Text2, nullptr, 6000, 600, 900, 6, White);
-    numberBox(Text3, nullptr, 6000, 960, 900, 6, White);
-    numberBox(Text4, nullptr, 6000, 1320, 900, 6, White);
-    textBox(Text5, nullptr, 7200, 240, 3000, 0, White);
-    textBox(Text6, nullptr, 7200, 600, 1200, 0, White);
-    textBox(Text7, nullptr, 7200, 960, 1200, 0, White);
-    numberBox(Diam, nullptr, 7200, 1320, 900, 6, White);
+    // The value boxes stand in one row: Fb, Fv, E, Fc-perp.
+    numberBox(Text1, nullptr, 6000, 240, 900, 5, White);
+    numberBox(Text2, nullptr, 7000, 240, 900, 3, White);
+    numberBox(Text4, nullptr, 8000, 240, 900, 4, White);
+    numberBox(Text3, nullptr, 9000, 240, 900, 4, White);
+    textBox(Text6, nullptr, 6000, 960, 1200, 11, White);
+    textBox(Text7, nullptr, 7300, 960, 900, 6, White);
+    textBox(Text5, nullptr, 8300, 960, 2500, 40, White);
 
     frame3D(CustomBreadthGroup, nullptr, 240, 1380, 5000, 1700, "Select a Custom Breadth Group");
     option3D(Wid2x, &CustomBreadthGroup, 120, 240, 4700, 255, "2x Dimension lumber (and built-up)");
@@ -35,11 +35,14 @@ void Form2::design()
     option3D(WidGLB, &CustomBreadthGroup, 120, 960, 4700, 255, "Glu-Lam Beams");
     option3D(WidGLBHDR, &CustomBreadthGroup, 120, 1200, 4700, 255, "Glu-Lam Headers");
 
-    frame3D(FormFrame, nullptr, 240, 3180, 3000, 780, "Timber Shape");
+    frame3D(FormFrame, nullptr, 5400, 1380, 3000, 1200, "Timber Shape");
+    FormFrame.setVisible(false);
     option3D(Rectoption, &FormFrame, 120, 240, 2640, 255, "Rectangular");
     Rectoption.setValue(true);
     option3D(Roundoption, &FormFrame, 120, 480, 2640, 255, "Round");
-    check3D(SPG, nullptr, 3480, 3300, 2400, 255, "");
+    numberBox(Diam, &FormFrame, 1800, 780, 900, 6, White);
+    Diam.setToolTipText("Enter approximate diameter in inches and decimal fraction, if any.");
+    check3D(SPG, &CustomBreadthGroup, 2400, 960, 2500, 255, " Use So. Pine 1-3/8\" laminations");
     SPG.setVisible(false);
 
     const char* headings[] = {"2x", "(2) 2x", "(3) 2x", "(4) 2x", "4x", "6x", "8x", "10x"};
@@ -63,6 +66,9 @@ void Form2::design()
     label(Label16, nullptr, 240, 5800, 6000, 255, "");
 
     button3D(CmdTest, nullptr, 7200, 6000, 1200, 420, "OK Test");
+
+    place(Combo1, nullptr, 7200, 1800, 3000, 315);
+    Combo1.setStyle(platform::ComboStyle::DropDownList);
 }
 
 } // namespace scl

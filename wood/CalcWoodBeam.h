@@ -15,4 +15,8 @@ namespace wood
 // (the results of the later steps then keep their previous values).
 bool CalcWoodBeam(app::Program& program);
 
+// The depth step of the size in Form3's boxes: net depth and the next larger and smaller depths of its
+// ladder. The in-grade values are constant data (IngradeTable), so there is nothing to rebuild.
+void IngradeValues(app::Program& program);
+
 } // namespace wood

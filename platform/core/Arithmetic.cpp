@@ -27,31 +27,9 @@ std::int16_t toInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
-float toSingle(double value)
+void raiseArithmetic(int number)
 {
-    // Values up to half a unit above the largest float still round down to it; from there on they
-    // would become infinity.
-    constexpr double Limit = static_cast<double>(FLT_MAX) + 0x1p103;
-    if (!(std::fabs(value) < Limit)) {
-        raise(err::Overflow);
-    }
-    return static_cast<float>(value);
-}
-
-double finite(double x)
-{
-    if (!std::isfinite(x)) {
-        raise(err::Overflow);
-    }
-    return x;
-}
-
-double div(double a, double b)
-{
-    if (b == 0) {
-        raise(a == 0 ? err::Overflow : err::DivisionByZero);
-    }
-    return finite(a / b);
+    raise(number);
 }
 
 double sqrtChecked(double x)

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "platform/core/Clock.h"
+#include "platform/core/RuntimeError.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,12 +47,43 @@ std::int16_t toInt16(std::string_view text);
 
 // Nearest whole number, halves to the even neighbour; error 6 outside -32768..32767.
 std::int16_t toInt16(double value);
-// Store into a Single: error 6 beyond the float range or for NaN.
+// Store into a Single: error 6 beyond the float range or for NaN. Inline, with div and finite below:
+// the beam checks store and divide thousands of values per size test.
 float toSingle(double value);
 
 double div(double a, double b);        // b == 0: error 11; 0/0: error 6
 double finite(double x);               // infinite or NaN: error 6
 double sqrtChecked(double x);          // x < 0: error 5
 double powChecked(double a, double b); // invalid: error 5; overflow: error 6
+
+// Raises the error; out of line, so that the inline checks below stay small.
+[[noreturn]] void raiseArithmetic(int number);
+
+inline float toSingle(double value)
+{
+    // Values up to half a unit above the largest float still round down to it; from there on they
+    // would become infinity.
+    constexpr double Limit = static_cast<double>(FLT_MAX) + 0x1p103;
+    if (!(std::fabs(value) < Limit)) {
+        raiseArithmetic(err::Overflow);
+    }
+    return static_cast<float>(value);
+}
+
+inline double finite(double x)
+{
+    if (!std::isfinite(x)) {
+        raiseArithmetic(err::Overflow);
+    }
+    return x;
+}
+
+inline double div(double a, double b)
+{
+    if (b == 0) {
+        raiseArithmetic(a == 0 ? err::Overflow : err::DivisionByZero);
+    }
+    return finite(a / b);
+}
 
 } // namespace platform::num

@@ -296,6 +296,31 @@ void Label::setCaption(std::string_view caption)
         }
     }
 }
+std::string HyperLink::caption()
+{
+    touch();
+    return m_props.caption;
+}
+void HyperLink::setCaption(std::string_view caption)
+{
+    touch();
+    if (assign(m_props.caption, caption)) {
+        notify();
+    }
+}
+std::string HyperLink::url()
+{
+    touch();
+    return m_props.url;
+}
+void HyperLink::setUrl(std::string_view url)
+{
+    touch();
+    if (assign(m_props.url, url)) {
+        notify();
+    }
+}
+
 void Label::setAlignment(Alignment alignment)
 {
     touch();
@@ -710,6 +735,13 @@ void Panel::setBevelOuter(int bevel)
 {
     touch();
     if (assign(m_props.bevelOuter, bevel)) {
+        notify();
+    }
+}
+void Panel::setFont3D(int style)
+{
+    touch();
+    if (assign(m_props.font3D, style)) {
         notify();
     }
 }

@@ -98,6 +98,7 @@ struct ControlProps
     bool checked = false;   // menus
     bool emphasis = false;  // 3-D panels drawn bold
     int bevelOuter = 2;     // 3-D panels: 1 inset, 2 raised
+    int font3D = 0;         // 3-D panels: 1 raised, 3 inset lettering (light shading); 0 flat
     int floodPercent = 0;   // 3-D panels: progress fill, 0 none
     ComboStyle comboStyle = ComboStyle::DropDownList;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // lines
@@ -208,6 +209,32 @@ class Label : public Control
     void setBorderStyle(int style);
     void setTransparent(bool transparent);
     void setWordWrap(bool wrap);
+};
+
+enum class MouseButton
+{
+    Left,
+    Right,
+    Middle
+};
+
+// A line of text drawn as a link: underlined, with a hand pointer and an address. It raises MouseDown
+// with the button pressed; what the press does is the hosting program's.
+class HyperLink : public Control
+{
+  public:
+    HyperLink(Form& form, std::string name, int index = -1)
+        : Control(form, ControlKind::HyperLink, std::move(name), index)
+    {
+        m_props.foreColor = SystemHighlight;
+        m_props.font.underline = true;
+    }
+    std::string caption();
+    void setCaption(std::string_view caption);
+    std::string url();
+    void setUrl(std::string_view url);
+
+    Event<MouseButton> mouseDown;
 };
 
 class TextBox : public Control
@@ -343,6 +370,7 @@ class Panel : public Control
     void setCaption(std::string_view caption);
     void setAlignment(Alignment alignment);
     void setBevelOuter(int bevel);
+    void setFont3D(int style);
     int floodPercent();
     void setFloodPercent(int percent);
     bool emphasis();

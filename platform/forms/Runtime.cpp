@@ -82,6 +82,11 @@ SizeTwips Runtime::screenSize()
     return m_host.screenSize();
 }
 
+SizeTwips Runtime::measureText(const FontSpec& font, std::string_view text)
+{
+    return m_host.measureText(font, text);
+}
+
 Control* Runtime::activeControl() const
 {
     if (m_active != nullptr && m_focus != nullptr && &m_focus->form() == m_active) {

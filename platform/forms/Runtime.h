@@ -27,6 +27,7 @@ class ListControl;
 class MenuItem;
 enum class ShowMode;
 enum class UnloadReason;
+enum class MouseButton;
 
 class Runtime
 {
@@ -50,6 +51,7 @@ class Runtime
     void clearClipboard();
     void setClipboardText(std::string_view text);
     SizeTwips screenSize();
+    SizeTwips measureText(const FontSpec& font, std::string_view text); // a control's text extent
     Control* activeControl() const; // the focused control of the active form, or none
     int mousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
@@ -75,6 +77,7 @@ class Runtime
 
     // --- User input, as hosts and the test driver deliver it ---
     void userClick(Control& control);
+    void userMouseDown(Control& control, MouseButton button); // hyperlink labels
     void userDoubleClick(Control& control);
     void userFocus(Control& control);
     void userType(TextBox& box, std::string_view utf8); // character by character

@@ -80,6 +80,17 @@ void Runtime::userFocus(Control& control)
     });
 }
 
+void Runtime::userMouseDown(Control& control, MouseButton button)
+{
+    if (control.kind() != ControlKind::HyperLink || !control.form().m_visible || !usable(control)) {
+        return;
+    }
+    if (m_active != &control.form()) {
+        userSwitch(control.form());
+    }
+    dispatch([&] { static_cast<HyperLink&>(control).mouseDown.raise(button); });
+}
+
 void Runtime::userClick(Control& control)
 {
     if (control.kind() == ControlKind::MenuItem) {

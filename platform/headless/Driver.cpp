@@ -201,6 +201,13 @@ void Driver::click(Control& control)
     }
 }
 
+void Driver::mouseDown(Control& control, MouseButton button)
+{
+    if (reachable(control, "press the mouse on")) {
+        m_runtime->userMouseDown(control, button);
+    }
+}
+
 void Driver::doubleClick(Control& control)
 {
     if (reachable(control, "double-click")) {

@@ -60,6 +60,7 @@ class Driver
     void ctrlKey(Form& form, char letter);
     void focus(Control& control);
     void click(Control& control);
+    void mouseDown(Control& control, MouseButton button = MouseButton::Left);
     void doubleClick(Control& control);
     void menu(MenuItem& item);
     void choose(ListControl& list, std::string_view item);

@@ -114,8 +114,7 @@ SizeTwips HeadlessHost::measureText(const FontSpec& font, std::string_view text)
 
 SizeTwips HeadlessHost::pageSize(const std::string&, int orientation)
 {
-    const SizeTwips letter{12240, 15840};
-    return orientation == 2 ? SizeTwips{letter.height, letter.width} : letter;
+    return orientation == 2 ? SizeTwips{m_page.height, m_page.width} : m_page;
 }
 
 void HeadlessHost::printDocument(const PrintedDocument& document)
@@ -153,6 +152,12 @@ bool HeadlessHost::openFolder(const std::filesystem::path& folder)
 
 bool HeadlessHost::openUrl(const std::string& url)
 {
+    if (takeFailure(HostFailure::OpenUrl)) {
+        raise(48, "Error in loading DLL");
+    }
+    if (m_openUrlObserver) {
+        m_openUrlObserver();
+    }
     m_openedUrls.push_back(url);
     return true;
 }

@@ -46,7 +46,8 @@ enum class HostFailure
     Clipboard,
     PrinterFonts,
     PrintDocument,
-    OpenFolder
+    OpenFolder,
+    OpenUrl // the shell cannot be called at all: a run-time error, not a refusal
 };
 
 class HeadlessHost : public Host
@@ -61,9 +62,13 @@ class HeadlessHost : public Host
     void answerPrint(std::optional<PrintChoice> choice) { m_printAnswers.push_back(std::move(choice)); }
     void whenModal(std::string formName, std::function<void()> actions);
     void failNext(HostFailure failure) { m_failures.push_back(failure); }
+    // Runs while the shell opens an address, so a test can see the program's state at that moment.
+    void whenOpenUrl(std::function<void()> observer) { m_openUrlObserver = std::move(observer); }
     void setScreenSize(SizeTwips size) { m_screen = size; }
     void setPrinters(PrinterList printers) { m_printers = std::move(printers); }
     void setPrinterFonts(std::vector<std::string> fonts) { m_fonts = std::move(fonts); }
+    // The sheet every printer reports, portrait; letter unless a test sets another.
+    void setPageSize(SizeTwips portrait) { m_page = portrait; }
 
     const std::vector<ShownMessage>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
@@ -110,6 +115,7 @@ class HeadlessHost : public Host
     std::filesystem::path m_folder;
     HeadlessClock m_clock;
     SizeTwips m_screen{1024 * 15, 768 * 15};
+    SizeTwips m_page{12240, 15840};
     PrinterList m_printers{{"Printer A", "Printer B"}, "Printer A"};
     std::vector<std::string> m_fonts{"Arial", "Courier New", "MS Sans Serif", "Times New Roman"};
     std::deque<MsgResult> m_messageAnswers;
@@ -124,6 +130,7 @@ class HeadlessHost : public Host
     std::vector<PrintedDocument> m_printed;
     std::vector<std::filesystem::path> m_openedFolders;
     std::vector<std::string> m_openedUrls;
+    std::function<void()> m_openUrlObserver;
     std::vector<std::string> m_scriptFailures;
     std::vector<std::string> m_repaints;
     std::vector<const Form*> m_modal;

@@ -128,12 +128,14 @@ bool captionFits(const QFont& font, const CaptionRoom& room)
     if (!room.wrap) {
         return metrics.horizontalAdvance(room.text) <= room.size.width();
     }
-    const QRect needed =
-        metrics.boundingRect(QRect(0, 0, room.size.width(), 1 << 20), Qt::TextWordWrap, room.text);
     // One line is shown whole however tall the font: a centred line is clipped by nothing, and a label
     // set a line high shows its line. Only further lines need the height.
-    return needed.width() <= room.size.width() &&
-           needed.height() <= std::max(room.size.height(), metrics.lineSpacing());
+    if (!room.text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(room.text) <= room.size.width()) {
+        return true;
+    }
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, room.size.width(), 1 << 20), Qt::TextWordWrap, room.text);
+    return needed.width() <= room.size.width() && needed.height() <= room.size.height();
 }
 
 QFont fitCaption(const QFont& font, const CaptionRoom& room)

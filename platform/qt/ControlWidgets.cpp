@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +144,8 @@ void applyTextBox(QWidget* widget, const ControlProps& p)
             memo->setPlainText(text);
         }
         applyColours(memo, p, QPalette::Base, QPalette::Text, false);
+        // The standard tab stops of a multi-line box: every eight average characters of its font.
+        memo->setTabStopDistance(8 * QFontMetricsF(memo->font()).averageCharWidth());
     }
     applyTextSelection(widget, p);
 }

@@ -285,7 +285,8 @@ bool FormWindow::ctrlLetter(Control* control, QKeyEvent* event, char letter)
 
 bool FormWindow::mouse(Control& control, QObject* watched, QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    // A hyperlink label hears every button: what a right or middle press does is its own.
+    if (event->button() != Qt::LeftButton && control.kind() != ControlKind::HyperLink) {
         return control.kind() == ControlKind::TextBox && event->button() == Qt::MiddleButton;
     }
     Runtime* runtime = m_host.runtime();
@@ -320,7 +321,11 @@ bool FormWindow::mouse(Control& control, QObject* watched, QMouseEvent* event)
         return false;
     case ControlKind::HyperLink:
         if (type == QEvent::MouseButtonPress) {
-            m_host.userInput(&control, [&] { runtime->userClick(control); });
+            const Qt::MouseButton pressed = event->button();
+            const MouseButton button = pressed == Qt::LeftButton    ? MouseButton::Left
+                                       : pressed == Qt::RightButton ? MouseButton::Right
+                                                                    : MouseButton::Middle;
+            m_host.userInput(&control, [&] { runtime->userMouseDown(control, button); });
         }
         return true;
     default: {

@@ -86,6 +86,12 @@ void PanelWidget::paintEvent(QPaintEvent*)
         painter.drawText(r, static_cast<int>(Qt::AlignCenter), text);
         return;
     }
+    // 3-D lettering: a light shadow one pixel off, below right for raised letters, above left for inset.
+    if (isEnabled() && (p.font3D == 1 || p.font3D == 3)) {
+        const int offset = p.font3D == 1 ? 1 : -1;
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(textRect.translated(offset, offset), flags, text);
+    }
     painter.setPen(isEnabled() ? textColour : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(textRect, flags, text);
 }

@@ -184,9 +184,11 @@ TEST(SettingsLoad, ForeignRecordStaysInMemoryForItsReaders)
     driver.putFile(SettingsName, app::test::settingsFile(record));
     auto& program = driver.start<app::Program>();
     EXPECT_EQ(program.state.DefaultSettings, record);
-    // The settings form, loaded later, fills itself as on a first run.
+    // The settings form, loaded later, fills itself as on a first run, on the edition the program
+    // runs: 2001, since the refused file set no edition.
     EXPECT_TRUE(program.form13.Livedefault(0).text().empty());
-    EXPECT_TRUE(program.form13.OptionNDS18.value());
+    EXPECT_TRUE(program.form13.OptionNDS91.value());
+    EXPECT_EQ(program.state.NDS2018, 0);
 }
 
 TEST(SettingsLoad, CheckBoxValuesSetTheirFlagsIndependently)
