@@ -56,7 +56,6 @@ namespace
 {
 
 constexpr std::string_view Plies34 = "(2) 1-3/4x|(3) 1-3/4x|(4) 1-3/4x";
-constexpr std::string_view Plies12 = "(2) 1-1/2x|(3) 1-1/2x|(4) 1-1/2x";
 constexpr std::string_view Plies14 = "(2) 1-1/4x|(3) 1-1/4x|(4) 1-1/4x";
 constexpr std::string_view EvenDepths = "14|16|18|20|22|24";
 constexpr std::string_view DeepDepths = "16|18|20|22|24";
