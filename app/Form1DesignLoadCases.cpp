@@ -42,7 +42,8 @@ void Form1::designHipsAndValleys()
     check3D(Areas(1), &Panel3D1, 870, 510, 195, 195, "");
     check3D(Areas(3), &Panel3D1, 510, 870, 195, 195, "");
     label(Label29, &IncFrame, 120, 1320, 255, 255, "R1");
-    label(Label30, &IncFrame, 1700, 1320, 255, 255, "R2");
+    // "R2" keeps clear of the wrapped step 2 text that starts at 1920.
+    label(Label30, &IncFrame, 1665, 1320, 240, 255, "R2");
 
     label(Label28, &IncFrame, 1920, 300, 4500, 450,
           "1. Enter tributary lengths in feet and select all of        the areas that will contribute load "

@@ -87,6 +87,9 @@ void Form::show(ShowMode mode)
     m_runtime.formShown(*this);
     if (mode == ShowMode::Modal && m_visible && m_loaded) {
         m_runtime.host().runModal(*this);
+        if (m_runtime.ended()) {
+            throw EndProgram{}; // End inside the modal form ends the handler that showed it
+        }
     }
 }
 
@@ -273,6 +276,21 @@ void Form::setBorderStyle(BorderStyle style)
 {
     touch();
     m_props.borderStyle = style;
+}
+void Form::setControlBox(bool shown)
+{
+    touch();
+    m_props.controlBox = shown;
+}
+void Form::setMinButton(bool shown)
+{
+    touch();
+    m_props.minButton = shown;
+}
+void Form::setMaxButton(bool shown)
+{
+    touch();
+    m_props.maxButton = shown;
 }
 
 Control* Form::findControl(std::string_view name, int index) const

@@ -54,6 +54,9 @@ struct FormProps
     std::uint32_t backColor = SystemButtonFace;
     FontSpec font;
     BorderStyle borderStyle = BorderStyle::Fixed;
+    bool controlBox = true; // the window menu and close box
+    bool minButton = true;  // a fixed dialog never has one
+    bool maxButton = true;  // shown on a sizable window only
     WindowState windowState = WindowState::Normal;
     int mousePointer = 0; // 0 default, 11 hourglass
     bool hasMenu = false;
@@ -101,6 +104,9 @@ class Form
     void setBackColor(std::uint32_t colour);
     void setFont(const FontSpec& font);
     void setBorderStyle(BorderStyle style);
+    void setControlBox(bool shown);
+    void setMinButton(bool shown);
+    void setMaxButton(bool shown);
 
     // Every control in design order.
     const std::vector<Control*>& controls() const { return m_controls; }

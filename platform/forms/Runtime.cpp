@@ -164,23 +164,32 @@ void Runtime::dispatch(const std::function<void()>& action)
     } catch (const EndProgram&) {
         m_ended = true;
     } catch (const std::exception& e) {
-        const std::string text = std::string("Internal error: ") + e.what();
-        std::cerr << text << '\n';
-        m_untrapped.push_back(text);
-        try {
-            msgBox(text, Buttons::OK, Icon::Exclamation, "Korvanta");
-        } catch (...) {
-        }
+        reportInternalError(std::string("Internal error: ") + e.what());
+    } catch (...) {
+        reportInternalError("Internal error: unknown exception");
     }
     --m_depth;
     if (m_ended) {
-        if (m_depth == 0) {
-            m_host.quit();
-        }
+        // End closes every window at once, also from inside a modal form's loop; the statement that
+        // showed the modal form then ends its handler too (Form::show).
+        m_host.quit();
         return;
     }
     if (m_depth == 0) {
         settleOwed();
+    }
+}
+
+void Runtime::reportInternalError(const std::string& text)
+{
+    std::cerr << text << '\n';
+    m_untrapped.push_back(text);
+    try {
+        msgBox(text, Buttons::OK, Icon::Exclamation, "Korvanta");
+    } catch (const EndProgram&) {
+        m_ended = true;
+    } catch (const std::exception& e) {
+        std::cerr << "Korvanta: " << e.what() << '\n';
     }
 }
 
@@ -251,7 +260,12 @@ void Runtime::giveFocusAfterActivation(Form& form)
 void Runtime::formShown(Form& form)
 {
     if (m_active == &form) {
-        return; // already active: brought forward, no Activate
+        // Already active: brought forward, no Activate. A form hidden while active and shown again
+        // gets its focus back.
+        if (m_focus == nullptr) {
+            giveFocusAfterActivation(form);
+        }
+        return;
     }
     makeActive(form, false);
     runActivate(form);

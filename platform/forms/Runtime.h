@@ -103,10 +103,11 @@ class Runtime
     void runActivate(Form& form);
     void giveFocusAfterActivation(Form& form);
     void settleOwed();
-    void typeOne(TextBox& box, std::int16_t ch);
+    void typeOne(TextBox& box, char32_t ch);
     void insertText(TextBox& box, const std::string& text);
     void tabFrom(Control& control, bool backwards);
     void queryAndUnload(Form& form, UnloadReason reason);
+    void reportInternalError(const std::string& text);
 
     Host& m_host;
     std::unique_ptr<Printer> m_printer;

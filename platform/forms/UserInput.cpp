@@ -149,22 +149,28 @@ void Runtime::userType(TextBox& box, std::string_view utf8Text)
         if (m_focus != &box) {
             userFocus(box);
         }
-        dispatch([&] { typeOne(box, static_cast<std::int16_t>(c > 0xFFFF ? '?' : c)); });
+        dispatch([&] { typeOne(box, c); });
     }
 }
 
-void Runtime::typeOne(TextBox& box, std::int16_t ch)
+// KeyPress carries a 16-bit character code. A character beyond that range reaches it as the
+// replacement character, and is inserted itself unless the handler swallows or replaces it.
+void Runtime::typeOne(TextBox& box, char32_t ch)
 {
-    std::int16_t code = keyCodeOf(static_cast<char32_t>(ch));
+    constexpr char32_t Replacement = 0xFFFD;
+    std::int16_t code = keyCodeOf(ch);
     box.keyDown.raise(code, 0);
-    std::int16_t typed = ch;
+    const auto offered = static_cast<std::uint16_t>(ch > 0xFFFF ? Replacement : ch);
+    std::int16_t typed = static_cast<std::int16_t>(offered);
     box.keyPress.raise(typed);
-    if (typed != 0) {
+    const auto answered = static_cast<std::uint16_t>(typed);
+    const char32_t inserted = answered == offered ? ch : answered;
+    if (answered != 0) {
         auto chars = utf8::decode(box.m_props.text);
         int start = std::clamp(box.m_props.selStart, 0, static_cast<int>(chars.size()));
         int length = std::clamp(box.m_props.selLength, 0, static_cast<int>(chars.size()) - start);
         bool changed = false;
-        if (typed == 8) {
+        if (inserted == 8) {
             if (length == 0 && start > 0) {
                 --start;
                 length = 1;
@@ -173,11 +179,11 @@ void Runtime::typeOne(TextBox& box, std::int16_t ch)
                 chars.erase(chars.begin() + start, chars.begin() + start + length);
                 changed = true;
             }
-        } else if (typed >= 32) {
+        } else if (inserted >= 32) {
             const int max = box.m_props.maxLength;
             if (max == 0 || static_cast<int>(chars.size()) - length + 1 <= max) {
                 chars.erase(chars.begin() + start, chars.begin() + start + length);
-                chars.insert(chars.begin() + start, static_cast<char32_t>(static_cast<std::uint16_t>(typed)));
+                chars.insert(chars.begin() + start, inserted);
                 ++start;
                 changed = true;
             }

@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,24 +48,33 @@ class Driver
         return *program;
     }
 
-    void type(TextBox& box, std::string_view text) { m_runtime->userType(box, text); }
-    void paste(TextBox& box, std::string_view text) { m_runtime->userPaste(box, text); }
+    // User actions. Each acts only where a user could: on a control of a shown form that no modal form
+    // covers, with the control and its containers visible and enabled (a menu entry and its parents
+    // visible and enabled). Anything else fails the calling test, naming form, control and reason, and
+    // does nothing.
+    void type(TextBox& box, std::string_view text);
+    void paste(TextBox& box, std::string_view text);
     // Focus, select the whole text, and type: what a user does to replace a box's content.
     void retype(TextBox& box, std::string_view text);
-    void key(Control& control, Key key, int shiftState = 0) { m_runtime->userKey(control, key, shiftState); }
-    void ctrlKey(Form& form, char letter) { m_runtime->userCtrlKey(form, letter); }
-    void focus(Control& control) { m_runtime->userFocus(control); }
-    void click(Control& control) { m_runtime->userClick(control); }
-    void mouseDown(Control& control, MouseButton button = MouseButton::Left)
-    {
-        m_runtime->userMouseDown(control, button);
-    }
-    void doubleClick(Control& control) { m_runtime->userDoubleClick(control); }
-    void menu(MenuItem& item) { m_runtime->userMenu(item); }
+    void key(Control& control, Key key, int shiftState = 0);
+    void ctrlKey(Form& form, char letter);
+    void focus(Control& control);
+    void click(Control& control);
+    void mouseDown(Control& control, MouseButton button = MouseButton::Left);
+    void doubleClick(Control& control);
+    void menu(MenuItem& item);
     void choose(ListControl& list, std::string_view item);
-    void choose(ListControl& list, int index) { m_runtime->userChoose(list, index); }
-    void closeBox(Form& form) { m_runtime->userCloseBox(form); }
-    void switchTo(Form& form) { m_runtime->userSwitch(form); }
+    void choose(ListControl& list, int index);
+    void closeBox(Form& form);
+    void switchTo(Form& form);
+
+    // Why a user could not reach the control now, or nullopt when they could.
+    std::optional<std::string> unreachable(Control& control);
+    std::optional<std::string> unreachable(Form& form);
+    // For tests that show a control ignores input: fails the test when a user could reach the control,
+    // then delivers a click (a menu entry's command) as a host might still report one, so the test can
+    // check that nothing happened.
+    void expectUnreachable(Control& control);
 
     void answerMessage(MsgResult answer) { m_host.answerMessage(answer); }
     void answerFile(std::filesystem::path path) { m_host.answerFile(std::move(path)); }
@@ -71,6 +82,12 @@ class Driver
     void answerPrint(PrintChoice choice) { m_host.answerPrint(std::move(choice)); }
     void cancelPrint() { m_host.answerPrint(std::nullopt); }
     void failNext(HostFailure failure) { m_host.failNext(failure); }
+    // What the user does in the form's modal loop when it is next shown modal; while it runs, every
+    // other form is out of reach.
+    void whenModal(Form& form, std::function<void()> actions)
+    {
+        m_host.whenModal(form.name(), std::move(actions));
+    }
 
     const std::vector<ShownMessage>& messages() const { return m_host.messages(); }
     void clearMessages();
@@ -85,6 +102,10 @@ class Driver
     Runtime& runtime() { return *m_runtime; }
 
   private:
+    // Reports an action a user could not take as a failure of the running test; false then.
+    bool reachable(Control& control, std::string_view action);
+    bool reachable(Form& form, std::string_view action);
+
     std::filesystem::path m_folder;
     HeadlessHost m_host;
     std::unique_ptr<Runtime> m_runtime;

@@ -186,7 +186,16 @@ void HeadlessHost::runModal(Form& form)
     }
     auto actions = std::move(it->second);
     m_modalScripts.erase(it);
+    m_modal.push_back(&form);
+    struct Modal
+    {
+        std::vector<const Form*>& stack;
+        ~Modal() { stack.pop_back(); }
+    } modal{m_modal};
     actions();
+    if (m_quit) {
+        return; // End closed every window without events
+    }
     if (form.loaded() && form.visible()) {
         m_scriptFailures.push_back("modal form still open after its script: " + form.name());
         form.unload();

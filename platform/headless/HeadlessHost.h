@@ -82,6 +82,8 @@ class HeadlessHost : public Host
     // Each repaint of a form, with the caption and progress fill of its panels at that moment.
     const std::vector<std::string>& repaints() const { return m_repaints; }
     bool quitCalled() const { return m_quit; }
+    // The modal form whose loop runs now, or none: while it runs, no other form takes input.
+    const Form* modalForm() const { return m_modal.empty() ? nullptr : m_modal.back(); }
     HeadlessClock& headlessClock() { return m_clock; }
 
     MsgResult messageBox(const MessageRequest& request) override;
@@ -131,6 +133,7 @@ class HeadlessHost : public Host
     std::function<void()> m_openUrlObserver;
     std::vector<std::string> m_scriptFailures;
     std::vector<std::string> m_repaints;
+    std::vector<const Form*> m_modal;
     bool m_quit = false;
 };
 

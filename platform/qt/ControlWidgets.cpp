@@ -2,6 +2,7 @@
 #include "platform/qt/ControlWidgets.h"
 
 #include "platform/forms/Control.h"
+#include "platform/qt/CaptionFit.h"
 #include "platform/qt/Painting.h"
 #include "platform/qt/QtConvert.h"
 
@@ -315,6 +316,14 @@ void applyControl(QWidget* widget, Control& control)
     case ControlKind::Shape:
     case ControlKind::MenuItem:
         break;
+    }
+    if (control.kind() == ControlKind::Panel && p.emphasis) {
+        QFont bold = widget->font();
+        bold.setBold(true);
+        widget->setFont(bold);
+    }
+    if (const auto room = captionRoom(widget, control)) {
+        widget->setFont(fitCaption(widget->font(), *room));
     }
     widget->setVisible(p.visible);
 }

@@ -18,23 +18,37 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <set>
 
 namespace platform::qt
 {
 
-namespace
+// The frame follows the form's design: a fixed dialog has no minimise or maximise button, a form
+// without a control box no close box or window menu, and only a sizable form can be maximised.
+Qt::WindowFlags windowFlagsFor(const FormProps& p)
 {
-
-Qt::WindowFlags flagsFor(BorderStyle style)
-{
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (style != BorderStyle::FixedDialog) {
-        flags |= Qt::WindowMinimizeButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (p.controlBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (p.minButton && p.borderStyle != BorderStyle::FixedDialog) {
+            flags |= Qt::WindowMinimizeButtonHint;
+        }
+        if (p.maxButton && p.borderStyle == BorderStyle::Sizable) {
+            flags |= Qt::WindowMaximizeButtonHint;
+        }
     }
     return flags;
 }
+
+QString windowTitleFor(const std::string& caption)
+{
+    // Qt shows the program's name in place of an empty title; a blank keeps the title bar empty.
+    return caption.empty() ? QStringLiteral(" ") : toQString(caption);
+}
+
+namespace
+{
 
 bool isSeparator(const ControlProps& p)
 {
@@ -44,7 +58,7 @@ bool isSeparator(const ControlProps& p)
 } // namespace
 
 FormWindow::FormWindow(QtHost& host, Form& form)
-    : QWidget(nullptr, flagsFor(form.props().borderStyle)), m_host(host), m_form(form)
+    : QWidget(nullptr, windowFlagsFor(form.props())), m_host(host), m_form(form)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFocusPolicy(Qt::NoFocus);
@@ -123,6 +137,10 @@ QWidget* FormWindow::ensureWidget(Control& control)
         return nullptr;
     }
     QWidget* w = createControlWidget(control, parent);
+    // Placed at once, so that fitting an earlier control's caption sees the controls laid over it.
+    const ControlProps& p = control.props();
+    w->setGeometry(toPixels(p.left), toPixels(p.top), std::max(0, toPixels(p.width)),
+                   std::max(0, toPixels(p.height)));
     m_widgets[&control] = w;
     watch(w, &control);
     QWidget* keyboard = keyboardWidget(w);
@@ -235,7 +253,7 @@ void FormWindow::syncAll()
 void FormWindow::syncForm()
 {
     const FormProps& p = m_form.props();
-    setWindowTitle(toQString(p.caption));
+    setWindowTitle(windowTitleFor(p.caption));
     QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, toQColor(p.backColor));
     m_client->setPalette(palette);
@@ -301,13 +319,27 @@ void FormWindow::placeOnScreen()
     }
     m_client->setGeometry(0, menuHeight, width, height);
     setFixedSize(width, menuHeight + height);
-    move(toPixels(p.left), toPixels(p.top));
+    // The client area goes where the model's frame puts it, on the first show as on every later one:
+    // a move would place the client area before the window manager has framed the window and the
+    // frame afterwards.
+    const QPoint client(toPixels(p.left + FrameBorderTwips),
+                        toPixels(p.top + FrameBorderTwips + CaptionBarTwips));
+    setGeometry(QRect(client, QSize(width, menuHeight + height)));
 }
 
 bool FormWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         m_host.windowActivated(m_form);
+    }
+    // A modal form comes straight back when a window manager minimises it: the program waits for it.
+    if (event->type() == QEvent::WindowStateChange && windowModality() != Qt::NonModal &&
+        (windowState() & Qt::WindowMinimized) != 0) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
     }
     return QWidget::event(event);
 }

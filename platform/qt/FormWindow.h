@@ -10,10 +10,13 @@ class QKeyEvent;
 class QMenuBar;
 class QMouseEvent;
 
+#include <string>
+
 namespace platform
 {
 class Control;
 class Form;
+struct FormProps;
 } // namespace platform
 
 namespace platform::qt
@@ -21,6 +24,9 @@ namespace platform::qt
 
 class GraphicsLayer;
 class QtHost;
+
+Qt::WindowFlags windowFlagsFor(const FormProps& props);
+QString windowTitleFor(const std::string& caption);
 
 class FormWindow final : public QWidget
 {

@@ -3,13 +3,16 @@
 
 #include "platform/qt/QtConvert.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -19,7 +22,8 @@ namespace platform::qt
 namespace
 {
 
-constexpr int MaxTextWidth = 560; // pixels; longer lines wrap at word boundaries
+constexpr int MaxTextWidth = 560;      // pixels; longer lines wrap at word boundaries
+constexpr int TitleButtonsWidth = 110; // pixels for the icon and buttons of a title bar, and margins
 
 // Text with tab stops every eight average character widths, wrapped at a maximum width.
 class MessageText final : public QWidget
@@ -158,6 +162,9 @@ MessageDialog::MessageDialog(const MessageRequest& request, QWidget* parent)
     layout->setSpacing(16);
     layout->addLayout(body);
     layout->addLayout(row);
+    // Wide enough for the whole title beside the window manager's buttons, as the classic box is.
+    const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    layout->addStrut(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleButtonsWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -198,6 +205,40 @@ void MessageDialog::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+} // namespace platform::qt
+
+namespace platform::qt
+{
+
+void MessageDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) != 0) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
+    }
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const QString typed = event->text().toUpper();
+    if (modifiers == Qt::NoModifier && typed.size() == 1 && typed.at(0).isLetter()) {
+        for (auto* b : findChildren<QPushButton*>()) {
+            const QString text = b->text();
+            const auto amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size() && text.at(amp + 1).toUpper() == typed.at(0)) {
+                b->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace platform::qt

@@ -30,6 +30,11 @@ class MessageDialog final : public QDialog
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The plain letter of a button's access key answers with that button, as Enter and Esc do theirs.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Some window managers offer to minimise any window; a modal box comes straight back, since the
+    // program waits for its answer.
+    void changeEvent(QEvent* event) override;
 
   private:
     std::optional<MsgResult> escapeResult() const;

@@ -60,7 +60,7 @@ void PanelWidget::paintEvent(QPaintEvent*)
 
     QString text = withLineBreaks(p.caption);
     const QColor textColour = toQColor(p.foreColor);
-    QFont font = screenFont(p.font);
+    QFont font = this->font(); // the control's font, condensed where its caption needs it
     if (p.emphasis) {
         font.setBold(true);
     }
@@ -106,7 +106,7 @@ void FrameWidget::paintEvent(QPaintEvent*)
     if (!p.transparent) {
         painter.fillRect(r, faceColour(*this));
     }
-    const QFont font = screenFont(p.font);
+    const QFont font = this->font(); // the control's font, condensed where its caption needs it
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const QString caption = toQString(p.caption).remove(QLatin1Char('&'));

@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 #include <algorithm>
 #include <iostream>
@@ -317,8 +318,10 @@ void QtHost::runModal(Form& form)
         return;
     }
     // Modality takes effect when a window is shown.
+    // A modal form cannot be minimised away from the forms it holds up.
     quietActivations();
     w->hide();
+    w->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     w->setWindowModality(Qt::ApplicationModal);
     w->show();
     w->activateWindow();
@@ -329,6 +332,7 @@ void QtHost::runModal(Form& form)
     if (!m_quitting) {
         const bool visible = w->isVisible();
         w->hide();
+        w->setWindowFlags(windowFlagsFor(form.props()));
         w->setWindowModality(Qt::NonModal);
         if (visible) {
             w->show();
@@ -350,7 +354,10 @@ void QtHost::quit()
     for (auto& [form, loop] : m_modalLoops) {
         loop->quit();
     }
-    QCoreApplication::exit(0);
+    // Only a running loop is told to end: told before it starts, Qt would end every later loop at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(0);
+    }
 }
 
 void QtHost::applyScreenPointer()

@@ -183,7 +183,8 @@ TEST(Form1Options, RoofPitchAndItsStepButton)
     const std::pair<const char*, const char*> steps[] = {
         {"17", "18"}, {"18", "0"}, {"20", "21"}, {"", "1"}, {"4.4", "5"}};
     for (const auto& [before, after] : steps) {
-        c.driver.runtime().dispatch([&] { f.Pitchtext.setText(before); });
+        const char* const text = before; // a lambda cannot capture a structured binding everywhere
+        c.driver.runtime().dispatch([&] { f.Pitchtext.setText(text); });
         c.driver.click(f.Command3D28);
         EXPECT_EQ(f.Pitchtext.text(), after) << "from " << before;
     }

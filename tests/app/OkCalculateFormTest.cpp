@@ -136,8 +136,11 @@ TEST_F(OkCalculateForm, SteelTubeIsTakenAsBraced)
 {
     driver.choose(form1.Combo1, "Steel Beams");
     ASSERT_TRUE(form1.TUbutton.canFocus()) << "the steel shape options are not offered";
-    driver.click(form1.TUbutton);
     enter({{&form1.Span, "12"}, {&form1.UBLtext, "6"}, {&form1.UNIF, "150"}, {&form1.LUNIF, "50"}});
+    driver.click(form1.TUbutton);
+    // A tube is checked for any unbraced length: the length typed before is replaced and locked.
+    EXPECT_EQ(form1.UBLtext.text(), "Any");
+    driver.expectUnreachable(form1.UBLtext);
     calculate();
 
     EXPECT_TRUE(program.form22.visible());

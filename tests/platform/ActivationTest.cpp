@@ -136,4 +136,59 @@ TEST_F(Activation, FocusIntoAnotherVisibleFormMakesItActiveWithItsActivateDeferr
     EXPECT_EQ(driver.activeForm(), &b);
 }
 
+// A form made invisible while active and shown again is still the active form, so it runs no
+// Activate; but its focus control gets the focus back.
+TEST_F(Activation, AFormHiddenAndShownAgainGetsItsFocusBack)
+{
+    start();
+    driver.focus(a.Other);
+    log.clear();
+    handler([&] {
+        a.setVisible(false);
+        a.setVisible(true);
+    });
+    EXPECT_EQ(log, (fixtures::Log{"A.Other.LostFocus", "A.Other.GotFocus", "end"}));
+    EXPECT_EQ(driver.activeForm(), &a);
+    EXPECT_EQ(driver.runtime().activeControl(), &a.Other);
+}
+
+// Whatever a handler lets out, the dispatcher reports it and winds its depth back: the next handler
+// is a top-level one again and the activation it owes still runs.
+TEST_F(Activation, AnExceptionOfAnyKindLeavesDeferredActivationWorking)
+{
+    start();
+    handler([&] { b.show(); });
+    b.Ok.click([] { throw 42; });
+    driver.click(b.Ok);
+    ASSERT_EQ(driver.untrappedErrors().size(), 1u);
+    EXPECT_EQ(driver.untrappedErrors()[0], "Internal error: unknown exception");
+    EXPECT_FALSE(driver.runtime().inHandler());
+    handler([&] { b.hide(); });
+    EXPECT_EQ(a.activations, 2);
+    EXPECT_EQ(driver.activeForm(), &a);
+}
+
+// End in a handler of a modal form ends the program there: the statement that showed the modal form
+// goes no further, and no form is asked to unload.
+TEST_F(Activation, EndInAModalFormEndsTheProgramThere)
+{
+    start();
+    b.load(); // wires its design handlers, which the test then replaces
+    b.Ok.click([&] { driver.runtime().endProgram(); });
+    driver.host().whenModal("B", [&] { driver.click(b.Ok); });
+    a.Ok.click([&] {
+        b.show(platform::ShowMode::Modal);
+        log.push_back("after modal");
+    });
+    log.clear();
+    driver.click(a.Ok);
+    EXPECT_TRUE(driver.ended());
+    EXPECT_TRUE(driver.host().quitCalled());
+    EXPECT_TRUE(driver.host().scriptFailures().empty());
+    for (const std::string& entry : log) {
+        EXPECT_EQ(entry.find("after modal"), std::string::npos);
+        EXPECT_EQ(entry.find("QueryUnload"), std::string::npos) << entry;
+    }
+}
+
 } // namespace

@@ -219,4 +219,21 @@ TEST_F(FormEvents, ClientSizeFollowsTheFixedFrameModel)
     EXPECT_EQ(form.scaleHeight(), 4000);
 }
 
+// KeyPress carries a 16-bit code, but every character is inserted: the upper half of that range and
+// characters beyond it alike. Only a record file cannot hold them.
+TEST_F(FormEvents, TypingInsertsEveryCharacter)
+{
+    showForm();
+    form.Box.setMaxLength(0);
+    std::vector<int> codes;
+    form.Box.keyPress([&](std::int16_t& c) { codes.push_back(static_cast<std::uint16_t>(c)); });
+    driver.retype(form.Box, "a\u00B2\u8000\uFF21\U0001F600");
+    EXPECT_EQ(form.Box.text(), "a\u00B2\u8000\uFF21\U0001F600");
+    EXPECT_EQ(codes, (std::vector<int>{'a', 0xB2, 0x8000, 0xFF21, 0xFFFD}));
+    // A handler may still swallow or replace such a character.
+    form.Box.keyPress([](std::int16_t& c) { c = static_cast<std::uint16_t>(c) == 0xFFFD ? 0 : 'x'; });
+    driver.retype(form.Box, "\u9000\U0001F600");
+    EXPECT_EQ(form.Box.text(), "x");
+}
+
 } // namespace

@@ -57,7 +57,7 @@ class LoggingForm : public platform::Form
                 onBoxChange();
             }
         });
-        Box.keyPress([this](std::int16_t& c) {
+        Box.keyPress([](std::int16_t& c) {
             if (c == ',') {
                 c = 0;
             }

@@ -2,6 +2,7 @@
 // and comes back as the model decided.
 #include "platform/qt/QtHost.h"
 
+#include "QtTestSupport.h"
 #include "app/Program.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
@@ -26,6 +27,10 @@
 namespace
 {
 
+using qttest::freshFolder;
+using qttest::MessageAnswerer;
+using qttest::sendKey;
+
 // One application for the whole run, deleted before the process exits: a static one would outlive
 // Qt's own globals.
 class QtEnvironment final : public testing::Environment
@@ -46,55 +51,6 @@ class QtEnvironment final : public testing::Environment
 
 [[maybe_unused]] testing::Environment* const qtEnvironment =
     testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-struct Answered
-{
-    std::string title;
-    std::string text;
-};
-
-// Answers every message box the host puts up, with its default button, and records it.
-class MessageAnswerer
-{
-  public:
-    MessageAnswerer()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<platform::qt::MessageDialog*>(QApplication::activeModalWidget());
-            if (box != nullptr && box->isVisible()) {
-                m_answered.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-                box->button(platform::MsgResult::OK) != nullptr
-                    ? box->button(platform::MsgResult::OK)->click()
-                    : box->done(static_cast<int>(platform::MsgResult::Yes));
-            }
-        });
-        m_timer.start(5);
-    }
-    const std::vector<Answered>& answered() const { return m_answered; }
-
-  private:
-    QTimer m_timer;
-    std::vector<Answered> m_answered;
-};
-
-std::filesystem::path freshFolder()
-{
-    static int counter = 0;
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("korvanta-qt-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                   std::to_string(++counter));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void sendKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(widget, &release);
-}
 
 // A colour count tells a rendered window from a blank one.
 int distinctColours(const QImage& image)

@@ -65,7 +65,8 @@ TEST_F(Form5Lines, UnbracedLengthLineOfSteel)
         {&app::Form1::PLbutton, "Full lateral bracing required."},
         {&app::Form1::SFbutton, "Maximum Unbraced Length: Lu = 12.3 ft"},
     };
-    for (const auto& [option, line] : cases) {
+    for (const auto& [shape, line] : cases) {
+        const auto option = shape; // a lambda cannot capture a structured binding everywhere
         programDoes([&] {
             f1.group(9).setValue(true);
             (f1.*option).setValue(true);
