@@ -89,7 +89,8 @@ void writeFail(platform::Panel& status)
 
 std::string reportBreadthClass(app::Program& program)
 {
-    return program.form1.group(7).value() ? std::string() : program.beam.member.BreadthClass;
+    app::Form1& f1 = program.form1;
+    return f1.group(7).value() || f1.group(9).value() ? std::string() : program.beam.member.BreadthClass;
 }
 
 void writeModifierLine(app::Program& program)

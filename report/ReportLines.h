@@ -11,8 +11,8 @@ class Program;
 namespace report
 {
 
-// The member class key the lines read: the last wood test's, or none for an SCL member, whose values
-// are its product's and carry no sawn or glu-lam modifiers.
+// The member class key the lines read: the last wood test's, or none for an SCL or steel member, whose
+// values are its product's or its shape's and carry no sawn or glu-lam modifiers (no glu-lam camber).
 std::string reportBreadthClass(app::Program& program);
 
 void writeModifierLine(app::Program& program);
