@@ -51,26 +51,9 @@ void OkCalculateForms::unloadLoadDiagram()
 // The data record lists the loads as analysed, whatever the criteria form shows when it is composed.
 void OkCalculateForms::keepAnalysedLoads()
 {
-    Form1& f = m_program.form1;
-    report::AnalysedLoads& l = m_program.record.loads;
-    l.captured = true;
-    l.UNIF = f.UNIF.text();
-    l.LUNIF = f.LUNIF.text();
-    for (int i = 0; i < 6; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        l.PT[k] = f.PT(i).text();
-        l.LPT[k] = f.LPT(i).text();
-        l.DIS[k] = f.DIS(i).text();
-    }
-    for (int i = 0; i < 5; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        l.PAR[k] = f.PAR(i).text();
-        l.LPAR[k] = f.LPAR(i).text();
-        l.BEGP[k] = f.BEGP(i).text();
-        l.ENDP[k] = f.ENDP(i).text();
-    }
-    l.IncUnifTL = f.IncUnifTL.text();
-    l.IncUnifLL = f.IncUnifLL.text();
+    report::AnalysedLoads& loads = m_program.record.loads;
+    loads = report::loadBoxTexts(m_program.form1);
+    loads.captured = true;
 }
 
 void OkCalculateForms::unloadCustomValuesForm()

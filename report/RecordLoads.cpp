@@ -32,26 +32,7 @@ AnalysedLoads loadTexts(RecordContext& c)
     if (c.record.loads.captured) {
         return c.record.loads;
     }
-    app::Form1& f = c.form1;
-    AnalysedLoads l;
-    l.UNIF = f.UNIF.text();
-    l.LUNIF = f.LUNIF.text();
-    for (int i = 0; i < 6; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        l.PT[k] = f.PT(i).text();
-        l.LPT[k] = f.LPT(i).text();
-        l.DIS[k] = f.DIS(i).text();
-    }
-    for (int i = 0; i < 5; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        l.PAR[k] = f.PAR(i).text();
-        l.LPAR[k] = f.LPAR(i).text();
-        l.BEGP[k] = f.BEGP(i).text();
-        l.ENDP[k] = f.ENDP(i).text();
-    }
-    l.IncUnifTL = f.IncUnifTL.text();
-    l.IncUnifLL = f.IncUnifLL.text();
-    return l;
+    return loadBoxTexts(c.form1);
 }
 
 // An empty box gives an empty cell.

@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <string>
 
+namespace app
+{
+class Form1;
+}
+
 namespace report
 {
 
@@ -34,6 +39,9 @@ struct AnalysedLoads
     std::array<std::string, 5> PAR, LPAR, BEGP, ENDP;
     std::string IncUnifTL, IncUnifLL;
 };
+
+// The criteria form's load boxes as they stand (not marked as captured).
+AnalysedLoads loadBoxTexts(app::Form1& form1);
 
 struct RecordState
 {
