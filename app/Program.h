@@ -10,13 +10,21 @@
 #include "app/SharedState.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "platform/forms/Runtime.h"
+#include "report/Form11.h"
 #include "report/Form16.h"
+#include "report/Form17.h"
 #include "report/Form21.h"
+#include "report/Form24.h"
 #include "report/Form5.h"
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "wood/Form3.h"
@@ -40,22 +48,30 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
+    report::RecordState record; // record kinds, notes answer, analysed loads of the data record
 
     Form1 form1;
     report::Form7 form7;
     Form13 form13;
-    report::Form9 form9{*this};   // load entry diagram
-    report::Form16 form16{*this}; // hips and valleys diagram
-    beam::Form4 form4{*this};     // progress window of "OK Calculate"
-    scl::Form2 form2{*this};      // custom values and SCL
-    wood::Form3 form3{*this};     // wood beam selection
-    steel::Form22 form22{*this};  // steel beam selection
-    report::Form5 form5{*this};   // beam report
-    report::Form6 form6{*this};   // beam data record
-    Form12 form12{*this};         // manual
-    Form15 form15{*this};         // about box
-    report::Form21 form21{*this}; // report notes
-    Form25 form25{*this};         // calculator
+    report::Form9 form9{*this};    // load entry diagram
+    report::Form16 form16{*this};  // hips and valleys diagram
+    beam::Form4 form4{*this};      // progress window of "OK Calculate"
+    scl::Form2 form2{*this};       // custom values and SCL
+    wood::Form3 form3{*this};      // wood beam selection
+    steel::Form22 form22{*this};   // steel beam selection
+    report::Form5 form5{*this};    // beam report
+    report::Form6 form6{*this};    // beam data record
+    Form12 form12{*this};          // manual
+    Form15 form15{*this};          // about box
+    report::Form21 form21{*this};  // report notes
+    Form25 form25{*this};          // calculator
+    report::Form11 form11{*this};  // load location diagram
+    report::Form17 form17{*this};  // uniformly increasing load picture
+    report::Form24 form24{*this};  // printout font
+    columns::Form18 form18{*this}; // column criteria
+    columns::Form19 form19{*this}; // wood column data record
+    columns::Form23 form23{*this}; // steel column data record
+    columns::Form28 form28{*this}; // stud wall data record
 };
 
 } // namespace app
