@@ -14,6 +14,7 @@
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
+#include "files/RecordFile.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form11.h"
 #include "report/Form16.h"
@@ -49,6 +50,7 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    files::RecordBuffers recordFiles; // the user record files' buffers and the shared file dialog
 
     Form1 form1;
     report::Form7 form7;
