@@ -15,6 +15,7 @@
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
+#include "files/RecordFile.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
@@ -56,6 +57,7 @@ class Program
     SharedState state{beam.flags};
     steel::SteelState steel; // shape table, check setup and results of the steel path
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    files::RecordBuffers recordFiles; // the user record files' buffers and the shared file dialog
 
     Form1 form1;
     report::Form7 form7;

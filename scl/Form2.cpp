@@ -3,6 +3,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "files/CustomValuesFile.h"
 #include "platform/core/Number.h"
 
 namespace scl
@@ -10,7 +11,13 @@ namespace scl
 
 namespace num = platform::num;
 
-Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(program) {}
+Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(program)
+{
+    LoadVal.click([this] { LoadVal_Click(); });
+    SaveVal.click([this] { SaveVal_Click(); });
+    MnuSaveCustom.click([this] { MnuSaveCustom_Click(); });
+    MnuLoadCustom.click([this] { MnuLoadCustom_Click(); });
+}
 
 void Form2::Form_Activate()
 {
@@ -32,6 +39,36 @@ void Form2::Form_QueryUnload(bool& cancel, platform::UnloadReason unloadMode)
         app::ConfirmExit(m_program);
         cancel = true;
     }
+}
+
+// The value file commands: the button asks for a description first, the menu entry does not.
+void Form2::LoadVal_Click()
+{
+    files::LoadCustomValues(m_program);
+}
+
+void Form2::SaveVal_Click()
+{
+    if (Text5.text().empty()) {
+        m_program.runtime.msgBox(
+            "Please enter the species name and grade designation (below) for your custom "
+            "values before saving.",
+            platform::Buttons::OK, platform::Icon::None, "Korvanta");
+        return;
+    }
+    files::SaveCustomValues(m_program);
+}
+
+void Form2::MnuSaveCustom_Click()
+{
+    files::SaveCustomValues(m_program);
+}
+
+void Form2::MnuLoadCustom_Click()
+{
+    files::LoadCustomValues(m_program);
+    LVLsavedefault.setVisible(false);
+    LVLLoadDefault.setVisible(false);
 }
 
 } // namespace scl

@@ -73,6 +73,26 @@ class Form2 final : public platform::Form
 
     platform::CommandButton CmdTest{*this, "CmdTest"};
 
+    // --- Value files: the custom values file buttons and, in their places, the SCL ones ---
+    platform::TextBox Text8{*this, "Text8"}; // size factor exponent of the custom SCL products
+    platform::CheckBox MSRCheckbox{*this, "MSRCheckbox"};
+    platform::CheckBox MELCheckbox{*this, "MELCheckbox"};
+    platform::CheckBox CustomIngradeSP{*this, "CustomIngradeSP"};
+    platform::CommandButton LoadVal{*this, "LoadVal"};
+    platform::CommandButton SaveVal{*this, "SaveVal"};
+    platform::CommandButton LVLLoadDefault{*this, "LVLLoadDefault"};
+    platform::CommandButton LVLsavedefault{*this, "LVLsavedefault"};
+    // The member class frame is the frame of the class options.
+    platform::Frame& Frame3D2 = CustomBreadthGroup;
+    platform::Frame Frame3D4{*this, "Frame3D4"}; // SCL products
+    platform::ComboBox Combo1{*this, "Combo1"};  // SCL product list
+    platform::ControlArray<platform::Label> LVLab{*this, "LVLab", 0, 4};
+    platform::ControlArray<platform::CommandButton> LVLbut{*this, "LVLbut", 0, 4};
+
+    platform::MenuItem MnuFile{*this, "MnuFile"};
+    platform::MenuItem MnuSaveCustom{*this, "MnuSaveCustom"};
+    platform::MenuItem MnuLoadCustom{*this, "MnuLoadCustom"};
+
   private:
     void design() override; // Form2Design.cpp
     void onActivate() override { Form_Activate(); }
@@ -82,6 +102,10 @@ class Form2 final : public platform::Form
     }
 
     void Form_Activate();
+    void LoadVal_Click();
+    void SaveVal_Click();
+    void MnuSaveCustom_Click();
+    void MnuLoadCustom_Click();
     void Form_QueryUnload(bool& cancel, platform::UnloadReason unloadMode);
 
     app::Program& m_program;

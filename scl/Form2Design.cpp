@@ -66,6 +66,35 @@ void Form2::design()
     label(Label16, nullptr, 240, 5800, 6000, 255, "");
 
     button3D(CmdTest, nullptr, 7200, 6000, 1200, 420, "OK Test");
+
+    numberBox(Text8, nullptr, 10000, 240, 900, 7, White);
+    Text8.setVisible(false);
+    place(MSRCheckbox, &CustomBreadthGroup, 2400, 240, 1400, 255);
+    MSRCheckbox.setCaption("MSR Lumber");
+    place(MELCheckbox, &CustomBreadthGroup, 2400, 480, 1400, 255);
+    MELCheckbox.setCaption("MEL Lumber");
+    check3D(CustomIngradeSP, nullptr, 6000, 600, 4800, 255,
+            "Using So. Pine values (Cf is included in the NDS Fb for each depth and must match final depth)");
+    button3D(LoadVal, nullptr, 6000, 1380, 900, 330, "Load...");
+    button3D(SaveVal, nullptr, 7000, 1380, 900, 330, "Save...");
+    button3D(LVLLoadDefault, nullptr, 6000, 1380, 900, 330, "Load");
+    LVLLoadDefault.setVisible(false);
+    button3D(LVLsavedefault, nullptr, 7000, 1380, 900, 330, "Save");
+    LVLsavedefault.setToolTipText("Save your values to the hard drive.");
+    LVLsavedefault.setVisible(false);
+    frame3D(Frame3D4, nullptr, 240, 1380, 5000, 1700, "Structural Composite Lumber (SCL)");
+    Frame3D4.setVisible(false);
+    place(Combo1, &Frame3D4, 120, 480, 4700, 315);
+    const char* sclWidths[] = {"(2) 1-3/4x", "3-1/2x", "5-1/2x", "7x", "1-3/4x"};
+    const int sclColumns[] = {1, 2, 3, 4, 0};
+    for (int i = 0; i < 5; ++i) {
+        label(LVLab[i], nullptr, 240 + sclColumns[i] * 700, 3400, 660, 255, sclWidths[i]);
+        button3D(LVLbut[i], nullptr, 240 + sclColumns[i] * 700, 3700, 660, 330, "");
+    }
+
+    menu(MnuFile, nullptr, "&File");
+    menu(MnuSaveCustom, &MnuFile, "&Save Values...", "Ctrl+S");
+    menu(MnuLoadCustom, &MnuFile, "&Load Values...", "Ctrl+L");
 }
 
 } // namespace scl
