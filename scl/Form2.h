@@ -73,6 +73,26 @@ class Form2 final : public platform::Form
 
     platform::CommandButton CmdTest{*this, "CmdTest"};
 
+    // --- SCL products: product list, maker line, value files and the five breadth/depth slots ---
+    platform::Frame Frame3D4{*this, "Frame3D4"};
+    platform::ComboBox Combo1{*this, "Combo1"};
+    platform::Label LVLname{*this, "LVLname"};
+    platform::ControlArray<platform::Label> LVLab{*this, "LVLab", 0, 4};
+    platform::ControlArray<platform::CommandButton> LVLbut{*this, "LVLbut", 0, 4};
+    platform::CommandButton LVLLoadDefault{*this, "LVLLoadDefault"};
+    platform::CommandButton LVLsavedefault{*this, "LVLsavedefault"};
+    platform::TextBox Text8{*this, "Text8"}; // size-factor exponent of a custom SCL product
+    platform::Label Label15{*this, "Label15"};
+    platform::Label Label30{*this, "Label30"};
+    platform::Label Label33{*this, "Label33"};
+    platform::Label Label34{*this, "Label34"};
+    platform::Label Label35{*this, "Label35"};
+    platform::Label Label20{*this, "Label20"}; // instruction line
+    platform::Label Moresizes{*this, "Moresizes"};
+    platform::Label boisenote{*this, "boisenote"};
+    platform::CommandButton CmdEnterValues{*this, "CmdEnterValues"};
+    platform::CheckBox CustomIngradeSP{*this, "CustomIngradeSP"};
+
   private:
     void design() override; // Form2Design.cpp
     void onActivate() override { Form_Activate(); }

@@ -66,6 +66,35 @@ void Form2::design()
     label(Label16, nullptr, 240, 5800, 6000, 255, "");
 
     button3D(CmdTest, nullptr, 7200, 6000, 1200, 420, "OK Test");
+
+    // SCL products: the product frame takes the member class frame's place; the SCL row of breadth
+    // labels and depth buttons reads left to right slots 4, 0, 1, 2, 3.
+    frame3D(Frame3D4, nullptr, 240, 1380, 5000, 1700, "Structural Composite Lumber (SCL)");
+    place(Combo1, &Frame3D4, 120, 300, 4700, 315);
+    Combo1.setStyle(platform::ComboStyle::DropDownList);
+    label(LVLname, &Frame3D4, 120, 720, 4700, 255, "");
+    numberBox(Text8, nullptr, 10000, 240, 900, 7, White);
+    label(Label15, nullptr, 10000, 600, 900, 480, "Cf Size Factor (12/d) exponent");
+    label(Label30, nullptr, 10000, 1080, 900, 255, "0.136");
+    button3D(LVLLoadDefault, nullptr, 6000, 600, 900, 330, "Load");
+    button3D(LVLsavedefault, nullptr, 7000, 600, 900, 330, "Save");
+    LVLsavedefault.setToolTipText("Save your values to the hard drive.");
+    label(Label33, nullptr, 6000, 1320, 1300, 255, "Example:        (3) 1-3/4x");
+    label(Label34, nullptr, 7300, 1320, 900, 255, "11-7/8");
+    label(Label35, nullptr, 8300, 1320, 2500, 255, "Pasco Products 2.0E Greatbeam LVL ");
+    const char* sclBreadths[] = {"(2) 1-3/4x", "3-1/2x", "5-1/2x", "7x", "1-3/4x"};
+    const int sclColumn[] = {1, 2, 3, 4, 0};
+    for (int i = 0; i < 5; ++i) {
+        label(LVLab[i], nullptr, 240 + sclColumn[i] * 1100, 3500, 1040, 255, sclBreadths[i]);
+        button3D(LVLbut[i], nullptr, 240 + sclColumn[i] * 1100, 3800, 1040, 330, "");
+    }
+    label(
+        Label20, nullptr, 240, 3200, 8000, 255,
+        "Click on a button below, or type in any valid Korvanta breadth and depth.  Select 'OK' to test it.");
+    label(Moresizes, nullptr, 5800, 3500, 3000, 255, "");
+    label(boisenote, nullptr, 5800, 3800, 3000, 255, "");
+    button3D(CmdEnterValues, nullptr, 6000, 6000, 1100, 420, "OK Calc");
+    check3D(CustomIngradeSP, nullptr, 5400, 2700, 3000, 255, "Southern Pine values");
 }
 
 } // namespace scl
