@@ -23,6 +23,7 @@
 #include "report/Form7.h"
 #include "report/Form9.h"
 #include "scl/Form2.h"
+#include "scl/SCLValueTable.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
 #include "wood/Form3.h"
@@ -47,6 +48,7 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     steel::SteelState steel; // shape table, check setup and results of the steel path
+    scl::SCLValues SCLValueTable; // SCL design values of the run, from and for the SCL files
 
     Form1 form1;
     report::Form7 form7;
