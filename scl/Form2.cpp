@@ -4,6 +4,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "platform/core/Number.h"
+#include "scl/SCLProductForm.h"
 
 namespace scl
 {
@@ -11,6 +12,11 @@ namespace scl
 namespace num = platform::num;
 
 Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(program) {}
+
+void Form2::Form_Load()
+{
+    Form2Load(m_program);
+}
 
 void Form2::Form_Activate()
 {

@@ -95,12 +95,14 @@ class Form2 final : public platform::Form
 
   private:
     void design() override; // Form2Design.cpp
+    void onLoad() override { Form_Load(); }
     void onActivate() override { Form_Activate(); }
     void onQueryUnload(bool& cancel, platform::UnloadReason reason) override
     {
         Form_QueryUnload(cancel, reason);
     }
 
+    void Form_Load();
     void Form_Activate();
     void Form_QueryUnload(bool& cancel, platform::UnloadReason unloadMode);
 

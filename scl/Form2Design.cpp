@@ -1,6 +1,7 @@
 // How Form2 looks; no logic here.
 #include "app/DesignHelpers.h"
 #include "scl/Form2.h"
+#include "scl/SCLProductForm.h"
 
 namespace scl
 {
@@ -95,6 +96,13 @@ void Form2::design()
     label(boisenote, nullptr, 5800, 3800, 3000, 255, "");
     button3D(CmdEnterValues, nullptr, 6000, 6000, 1100, 420, "OK Calc");
     check3D(CustomIngradeSP, nullptr, 5400, 2700, 3000, 255, "Southern Pine values");
+
+    Combo1.click([this] { Combo1_Click(m_program); });
+    LVLLoadDefault.click([this] { LVLLoadDefault_Click(m_program); });
+    LVLsavedefault.click([this] { LVLsavedefault_Click(m_program); });
+    for (int i = 0; i < 5; ++i) {
+        LVLbut[i].click([this] { LVLbut_Click(m_program); });
+    }
 }
 
 } // namespace scl
