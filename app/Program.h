@@ -32,6 +32,7 @@
 #include "report/Form9.h"
 #include "report/RecordState.h"
 #include "scl/Form2.h"
+#include "scl/SCLValueTable.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
 #include "wood/Form3.h"
@@ -58,6 +59,7 @@ class Program
     steel::SteelState steel; // shape table, check setup and results of the steel path
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
     files::RecordBuffers recordFiles; // the user record files' buffers and the shared file dialog
+    scl::SCLValues SCLValueTable; // SCL design values of the run, from and for the SCL files
 
     Form1 form1;
     report::Form7 form7;

@@ -5,7 +5,8 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "files/CustomValuesFile.h"
-#include "scl/SclEntryPoints.h"
+#include "scl/LVLEstimate.h"
+#include "scl/SCLProductForm.h"
 
 namespace scl
 {
@@ -28,6 +29,9 @@ Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(
         LVLbut[i].click([this, i] { LVLbut_Click(i); });
     }
 
+    Combo1.click([this] { Combo1_Click(m_program); });
+    LVLLoadDefault.click([this] { LVLLoadDefault_Click(m_program); });
+    LVLsavedefault.click([this] { LVLsavedefault_Click(m_program); });
     CmdEnterValues.click([this] { CmdEnterValues_Click(); });
     CmdTest.click([this] { CmdTest_Click(); });
     LoadVal.click([this] { LoadVal_Click(); });
@@ -44,15 +48,9 @@ Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(
 
 void Form2::Form_Load()
 {
-    FillSCLProductList(m_program);
+    Form2Load(m_program);
     m_program.state.BackFromReport = 0;
     m_preselectProduct = true;
-    boisenote.setVisible(false);
-    Label33.setVisible(false);
-    Label34.setVisible(false);
-    Label35.setVisible(false);
-    SPG.setVisible(false);
-    SPG.setValue(0);
 }
 
 bool Form2::sclChosen()

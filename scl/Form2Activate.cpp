@@ -6,7 +6,7 @@
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
 #include "scl/Form2.h"
-#include "scl/SclEntryPoints.h"
+#include "scl/SCLProductForm.h"
 
 namespace scl
 {
@@ -85,7 +85,7 @@ void Form2::activateArrangement()
         // Only once per load: later activations (back from the manual or the notes) keep the
         // user's product and edits, which a new selection would replace with the stored values.
         if (m_program.state.BackFromReport == 0 && m_preselectProduct) {
-            const std::int16_t stored = StoredSCLProduct(m_program);
+            const std::int16_t stored = m_program.SCLValueTable.selectedProduct;
             Combo1.setListIndex(stored > 0 ? stored : 0);
         }
         m_preselectProduct = false;

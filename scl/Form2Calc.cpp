@@ -6,7 +6,8 @@
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
 #include "scl/Form2.h"
-#include "scl/SclEntryPoints.h"
+#include "scl/LVLCalc.h"
+#include "scl/LVLEstimate.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <cmath>

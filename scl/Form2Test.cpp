@@ -6,7 +6,7 @@
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
-#include "scl/SclEntryPoints.h"
+#include "scl/LVLCalc.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <algorithm>
