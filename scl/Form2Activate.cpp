@@ -74,10 +74,6 @@ void Form2::activateArrangement()
         Frame3D2.setVisible(false);
         Frame3D4.setVisible(true);
         Wid2x.setValue(false);
-        for (int i = 0; i < 5; ++i) {
-            LVLab[i].setVisible(true);
-            LVLbut[i].setVisible(true);
-        }
         LVLsavedefault.setVisible(true);
         LVLLoadDefault.setVisible(true);
         SaveVal.setVisible(false);

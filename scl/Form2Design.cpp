@@ -179,8 +179,6 @@ void Form2::design()
     for (int i = 0; i < 5; ++i) {
         LabG[i].setVisible(false);
         ButG[i].setVisible(false);
-        LVLab[i].setVisible(false);
-        LVLbut[i].setVisible(false);
     }
 
     label(Moresizes, &Frame3D3, 120, 1920, 7600, 255, "");

@@ -90,4 +90,19 @@ TEST_F(Form2Scl, TrappedSclTestDoesNotReachTheReport)
     EXPECT_FALSE(program.form5.visible());
 }
 
+// A product made in one breadth keeps one depth button through a later activation.
+TEST_F(Form2Scl, ActivationKeepsTheProductsBreadthSlots)
+{
+    driver.choose(form2.Combo1, 10);
+    driver.menu(form2.MnuHelp);
+    driver.menu(program.form12.MnuExit);
+    int shown = 0;
+    for (int i = 0; i < 5; ++i) {
+        shown += form2.LVLbut[i].visible() ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(form2.Combo1.listIndex(), 10);
+    EXPECT_EQ(form2.LVLname.caption(), "Trus Joist LSL");
+}
+
 } // namespace
