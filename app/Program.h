@@ -11,14 +11,15 @@
 #include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
-#include "notch/FormNotchwise.h"
-#include "notch/NotchValues.h"
-#include "notch/NotchwisePrintForm.h"
-#include "notch/StdSizesForm.h"
 #include "columns/Form18.h"
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
+#include "files/RecordFile.h"
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form11.h"
 #include "report/Form16.h"
@@ -32,6 +33,7 @@
 #include "report/MemberTests.h"
 #include "report/RecordState.h"
 #include "scl/Form2.h"
+#include "scl/SCLValueTable.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
 #include "wood/Form3.h"
@@ -59,6 +61,8 @@ class Program
     // The member tests the report's step buttons and fill call; a test may put stand-ins here.
     report::MemberTests memberTests = report::programMemberTests();
     steel::SteelState steel; // shape table, check setup and results of the steel path
+    files::RecordBuffers recordFiles; // the user record files' buffers and the shared file dialog
+    scl::SCLValues SCLValueTable; // SCL design values of the run, from and for the SCL files
 
     Form1 form1;
     report::Form7 form7;

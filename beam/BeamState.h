@@ -99,7 +99,7 @@ struct MemberUnderTest
 
     float BeamBreadth = 0;     // in
     float BeamDepth = 0;       // in
-    std::string BreadthClass;  // "2x", "4x", "6x" or "GLB"
+    std::string BreadthClass;  // "2x", "4x", "6x", "GLB" or "SCL"
     float SectionModulus = 0;  // in^3
     float ShearArea = 0;       // in^2
     float MomentOfInertia = 0; // in^4
@@ -143,6 +143,7 @@ struct MemberUnderTest
     std::array<float, PointLoadCount> PointLoadDist{}; // ft
     float BeamWeight = 0;                              // lb, the whole member
     float TotalBeamLoad = 0;                           // lb, applied load and self weight
+    float SCLSizeExponent = 0; // x of an SCL size factor (12 / d)^x, as the custom products enter it
 };
 
 // Deflections of the tested member, in inches; ratios are the x of L/x.

@@ -87,9 +87,13 @@ double overhangEffectiveLength(OverhangLoadClass load, SlendernessClass slendern
 double eminFactor(const std::string& BreadthClass, const CalcFlags& flags)
 {
     // Emin = E (1 - 1.645 COV) 1.03 / 1.66 (1.05 for glu-lam): COV 0.10 glu-lam, 0.15 MEL,
-    // 0.11 MSR, 0.25 visually graded lumber.
+    // 0.11 MSR, 0.25 visually graded lumber. Structural composite lumber (class "SCL") is as uniform
+    // as glu-lam, COV 0.10, but takes the 1.03 of sawn lumber: 0.8355 x 1.03 / 1.66 = 0.518.
     if (BreadthClass == "GLB") {
         return 0.5285;
+    }
+    if (BreadthClass == "SCL") {
+        return 0.518;
     }
     if (flags.MELFlag == -1) {
         return 0.4674;
@@ -152,7 +156,8 @@ double slenderness(const PartInput& in, double Le)
 
 float kbe(const std::string& BreadthClass)
 {
-    return BreadthClass == "GLB" ? 0.61f : 0.439f;
+    // Glu-lam and structural composite lumber (COV of E 0.10) 0.61, visually graded lumber 0.439.
+    return BreadthClass == "GLB" || BreadthClass == "SCL" ? 0.61f : 0.439f;
 }
 
 } // namespace

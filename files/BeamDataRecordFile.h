@@ -2,6 +2,10 @@
 // stored, loaded back into the data record form, or copied as text.
 #pragma once
 
+#include "platform/core/Record.h"
+
+#include <cstdint>
+
 namespace app
 {
 class Program;
@@ -15,8 +19,8 @@ namespace files
 bool LoadDataRecord(app::Program& program);
 // Asks where to save and writes Form6's captions, the report header form's boxes and the notes.
 void SaveDataRecord(app::Program& program);
-// Copies Form6's captions to the clipboard as text.
-void CopyBeamRecordToClipboard(app::Program& program);
+// Whether an accepted record is whole for its layout.
+bool dataRecordApplicable(const platform::Record& record, std::uint64_t fileLength);
 // The column data records, Form19 and Form23.
 void SaveWoodColumnRecord(app::Program& program);
 void SaveSteelColumnRecord(app::Program& program);

@@ -3,6 +3,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "files/BeamDataRecordFile.h"
+#include "files/BeamRecordClipboard.h"
 #include "platform/core/Traps.h"
 #include "report/Form6.h"
 

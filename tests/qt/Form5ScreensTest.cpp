@@ -6,6 +6,7 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
 #include "report/LoadReportForm.h"
+#include "QtTestSupport.h"
 
 #include <QApplication>
 #include <QImage>
@@ -93,6 +94,8 @@ class Form5Screens : public testing::Test
     platform::qt::QtHost host;
     platform::Runtime runtime;
     std::unique_ptr<app::Program> program;
+    // The SCL product list's first run tells about its new values file; nobody is there to answer.
+    qttest::MessageAnswerer answerer;
 };
 
 int distinctColours(const QImage& image)

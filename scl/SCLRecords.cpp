@@ -1,0 +1,168 @@
+// Layout of the two SCL records, their reading and writing, and which records may be applied.
+#include "scl/SCLRecords.h"
+
+#include "scl/SCLCatalogue.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace scl
+{
+
+int sclEntryIndex(int product)
+{
+    if (product >= 0 && product <= 22) {
+        return product;
+    }
+    return product == GluLamProduct ? 23 : -1;
+}
+
+namespace
+{
+
+template <class Io, class Entry> void walkEntry(Io& io, std::size_t offset, Entry& e)
+{
+    io.i16(offset, e.Fb);
+    io.i16(offset + 2, e.Fv);
+    io.f32(offset + 4, e.E);
+    io.i16(offset + 8, e.FcPerp);
+}
+
+template <class Io, class Values> void walkSCLDefaultsRecord(Io& io, Values& v)
+{
+    io.i16(0, v.Marker);
+    io.i16(2, v.selectedProduct);
+    for (std::size_t k = 0; k < SCLEntryCount; ++k) {
+        walkEntry(io, 4 + 10 * k, v.entries[k]);
+    }
+}
+
+template <class Io, class Values> void walkCustomSCLRecord(Io& io, Values& v)
+{
+    io.i16(0, v.Marker);
+    io.i16(2, v.selectedProduct);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const std::size_t at = 4 + 44 * k;
+        walkEntry(io, at, v.custom[k].values);
+        io.f32(at + 10, v.custom[k].exponent);
+        io.bytes(at + 14, SCLNameWidth, v.custom[k].name);
+    }
+}
+
+struct Reader
+{
+    const platform::Record& record;
+    void i16(std::size_t offset, std::int16_t& value) { value = record.i16(offset); }
+    void f32(std::size_t offset, float& value) { value = record.f32(offset); }
+    // The name's bytes as they lie, so that an entry never saved is written back as zeros.
+    void bytes(std::size_t offset, std::size_t width, std::string& value)
+    {
+        const auto& b = record.bytes();
+        value.assign(b.begin() + static_cast<std::ptrdiff_t>(offset),
+                     b.begin() + static_cast<std::ptrdiff_t>(offset + width));
+    }
+};
+
+struct Writer
+{
+    platform::Record& record;
+    void i16(std::size_t offset, std::int16_t value) { record.setI16(offset, value); }
+    void f32(std::size_t offset, float value) { record.setF32(offset, value); }
+    void bytes(std::size_t offset, std::size_t width, const std::string& value)
+    {
+        auto& b = record.bytes();
+        for (std::size_t i = 0; i < width; ++i) {
+            b[offset + i] = i < value.size() ? static_cast<std::uint8_t>(value[i]) : std::uint8_t{' '};
+        }
+    }
+};
+
+struct LayoutNotes
+{
+    std::vector<SCLRecordField> fields;
+    void i16(std::size_t offset, std::int16_t) { fields.push_back({offset, 2}); }
+    void f32(std::size_t offset, float) { fields.push_back({offset, 4}); }
+    void bytes(std::size_t offset, std::size_t width, const std::string&)
+    {
+        fields.push_back({offset, width});
+    }
+};
+
+bool finiteEntry(const SCLValueEntry& e)
+{
+    return std::isfinite(e.E);
+}
+
+// A stored product the list has: up to 25 (an index below 0 selects the first product).
+bool listIndex(std::int16_t index)
+{
+    return index <= GluLamProduct;
+}
+
+} // namespace
+
+SCLDefaultsRecord readSCLDefaults(const platform::Record& record)
+{
+    SCLDefaultsRecord v;
+    Reader io{record};
+    walkSCLDefaultsRecord(io, v);
+    return v;
+}
+
+platform::Record writeSCLDefaults(const SCLDefaultsRecord& values)
+{
+    platform::Record record(SCLDefaultsRecordLength);
+    Writer io{record};
+    walkSCLDefaultsRecord(io, values);
+    return record;
+}
+
+CustomSCLRecord readCustomSCL(const platform::Record& record)
+{
+    CustomSCLRecord v;
+    Reader io{record};
+    walkCustomSCLRecord(io, v);
+    return v;
+}
+
+platform::Record writeCustomSCL(const CustomSCLRecord& values)
+{
+    platform::Record record(CustomSCLRecordLength);
+    Writer io{record};
+    walkCustomSCLRecord(io, values);
+    return record;
+}
+
+std::vector<SCLRecordField> sclDefaultsLayout()
+{
+    LayoutNotes notes;
+    const SCLDefaultsRecord v;
+    walkSCLDefaultsRecord(notes, v);
+    return notes.fields;
+}
+
+std::vector<SCLRecordField> customSCLLayout()
+{
+    LayoutNotes notes;
+    const CustomSCLRecord v;
+    walkCustomSCLRecord(notes, v);
+    return notes.fields;
+}
+
+bool isApplicable(const SCLDefaultsRecord& record, std::uint64_t fileLength)
+{
+    return record.Marker == SCLDefaultsMarker && fileLength >= SCLDefaultsRecordLength &&
+           listIndex(record.selectedProduct) &&
+           std::all_of(record.entries.begin(), record.entries.end(), finiteEntry);
+}
+
+bool isApplicable(const CustomSCLRecord& record, std::uint64_t fileLength)
+{
+    return record.Marker == CustomSCLMarker && fileLength >= CustomSCLRecordLength &&
+           listIndex(record.selectedProduct) &&
+           std::all_of(record.custom.begin(), record.custom.end(), [](const CustomSCLEntry& e) {
+               return finiteEntry(e.values) && std::isfinite(e.exponent);
+           });
+}
+
+} // namespace scl
