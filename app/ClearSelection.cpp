@@ -9,6 +9,9 @@ namespace app
 void ClearSelection(Program& program)
 {
     SharedState& s = program.state;
+    if (s.CriteriaSaveGuard != 0) {
+        return;
+    }
     s.SelectionStatus.clear();
     program.form1.SavePanel.setCaption("   Selection:  None");
     program.form1.MnuDataRecord.setEnabled(false);

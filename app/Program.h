@@ -11,17 +11,26 @@
 #include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
+#include "files/RecordFile.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
 #include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
+#include "report/Form11.h"
 #include "report/Form16.h"
+#include "report/Form17.h"
 #include "report/Form21.h"
+#include "report/Form24.h"
 #include "report/Form5.h"
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "scl/SCLValueTable.h"
 #include "steel/Form22.h"
@@ -48,6 +57,8 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     steel::SteelState steel; // shape table, check setup and results of the steel path
+    report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    files::RecordBuffers recordFiles; // the user record files' buffers and the shared file dialog
     scl::SCLValues SCLValueTable; // SCL design values of the run, from and for the SCL files
 
     Form1 form1;
@@ -72,6 +83,14 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
+
+    report::Form11 form11{*this};  // load location diagram
+    report::Form17 form17{*this};  // uniformly increasing load picture
+    report::Form24 form24{*this};  // printout font
+    columns::Form18 form18{*this}; // column criteria
+    columns::Form19 form19{*this}; // wood column data record
+    columns::Form23 form23{*this}; // steel column data record
+    columns::Form28 form28{*this}; // stud wall data record
 };
 
 } // namespace app

@@ -55,15 +55,19 @@ struct SharedState
     // The program's own writes to the criteria form must not invalidate the selection.
     std::int16_t& ChangeGuard;
     std::int16_t& RefillGuard;
+    // -1 while the criteria writer re-selects spacing options: the selection it saves must stay.
+    std::int16_t CriteriaSaveGuard = 0;
 
     // --- Selection shown on the criteria form's status line ---
     std::string SelectionStatus;      // "OK", "Fail" or empty
     std::string SelectionDescription; // the selected member
     std::string SavedSelectionDate;   // date stored with the selection in a loaded criteria file
+    std::string SteelSelection;       // the selected steel shape, stored with the criteria
     SavedSelectionTexts SavedSelection;
     bool RestoreSavedSelection = false; // a loaded criteria file asks the selection forms for its member
     std::int16_t ReportShown = 0;
-    std::int16_t SaveWorkFirst = 0; // -1: File > New stopped so that the user can save first
+    std::int16_t SaveWorkFirst = 0;  // -1: File > New stopped so that the user can save first
+    std::int16_t BackFromReport = 0; // -1 once the report's Back menu has run; Form2's creation clears it
 
     // ReportNote1..ReportNote7: the report notes, seven lines of up to 85 characters edited on Form21.
     // They outlive that form and every member until a New command or a record load changes them.

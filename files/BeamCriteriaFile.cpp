@@ -1,35 +1,462 @@
-// Loading and saving beam criteria files.
+// Loading and saving beam criteria files. Four layouts exist (-11, -12, -13 and the current -2007);
+// each later one appends fields, and a loader restores only what the file's layout holds.
 #include "files/BeamCriteriaFile.h"
 
 #include "app/Program.h"
+#include "files/RecordFile.h"
+#include "platform/core/Number.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace files
 {
 
 namespace
 {
-constexpr const char* LoadFailed = "The Beam Criteria could not be loaded.";
+
+namespace num = platform::num;
+
+constexpr std::int16_t Layout11 = -11;
+constexpr std::int16_t Layout12 = -12;
+constexpr std::int16_t Layout13 = -13;
+constexpr std::int16_t Current = -2007;
+constexpr std::size_t NotesOffset = 704;
+constexpr std::size_t NoteWidth = 85;
+
+// The bytes a layout must hold: up to the end of the last field it restores.
+std::uint64_t restoredLength(std::int16_t marker)
+{
+    switch (marker) {
+    case Layout11:
+        return 574;
+    case Layout12:
+        return 704;
+    default:
+        return 1613;
+    }
+}
+
+float boxValue(platform::TextBox& box)
+{
+    const std::string text = box.text();
+    return text.empty() ? 0.0f : num::toSingle(text);
+}
+
+float leadingValue(platform::TextBox& box)
+{
+    return num::toSingle(num::leadingNumber(box.text()));
+}
+
+std::int16_t wholeBoxValue(platform::TextBox& box)
+{
+    const std::string text = box.text();
+    return text.empty() ? std::int16_t{0} : num::toInt16(num::toDouble(text));
+}
+
+std::int16_t flag(bool on)
+{
+    return on ? std::int16_t{-1} : std::int16_t{0};
+}
+
+std::string emptyForZero(float value)
+{
+    return value == 0.0f ? std::string() : num::numberText(value);
+}
+
+void setCheck(platform::CheckBox& box, std::int16_t stored)
+{
+    box.setValue(stored != 0 ? 1 : 0);
+}
+
+// Writer steps 4 to 7 in their order: the spacing options are re-selected around the fields that
+// read them, and CriteriaSaveGuard keeps the selection meanwhile.
+void fillCriteria(app::Program& p, platform::Record& r)
+{
+    app::Form1& f = p.form1;
+    const app::SharedState& s = p.state;
+    report::Form7& f7 = p.form7;
+
+    const std::int16_t ctr16 = flag(f.Ctr16.value());
+    const std::int16_t ctr19 = flag(f.Ctr19.value());
+    const std::int16_t ctr24 = flag(f.ctr24.value());
+    if (f.Rep.checked() && f.Ctr12.value()) {
+        f.Ctr12.setValue(true);
+    } else {
+        f.Ctr0.setValue(true);
+    }
+
+    r.setText(322, 110, f7.Heading1.text());
+    r.setText(432, 110, f7.Heading2.text());
+    r.setText(542, 8, f7.Initialbox.text());
+    r.setText(2, 35, f.Proj.text());
+    r.setText(37, 30, f.Descrip.text());
+    r.setText(67, 25, f.ID.text());
+    r.setF32(92, boxValue(f.Span));
+    r.setF32(96, boxValue(f.Dur));
+    r.setI16(100, wholeBoxValue(f.MaxDefl));
+    r.setI16(102, wholeBoxValue(f.LMaxDefl));
+    r.setI16(104, static_cast<std::int16_t>(f.Combo1.listIndex()));
+    r.setI16(106, flag(f.INGRADE.checked()));
+    r.setI16(108, flag(f.Wet.checked()));
+    r.setI16(110, flag(f.Rep.checked()));
+    r.setI16(114, ctr16);
+    r.setI16(116, ctr19);
+    r.setI16(118, ctr24);
+    r.setI16(120, flag(f.SimpleSpanbutton.value()));
+    r.setI16(122, flag(f.Multibutton.value()));
+    r.setI16(124, flag(f.TwoSpan.value()));
+    r.setI16(126, flag(f.OHbutton.value()));
+    r.setI16(128, flag(f.IncButton.value()));
+    r.setF32(130, boxValue(f.UNIF));
+    r.setF32(134, boxValue(f.LUNIF));
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t at = static_cast<std::size_t>(4 * i);
+        r.setF32(138 + at, boxValue(f.PT[i]));
+        r.setF32(162 + at, boxValue(f.LPT[i]));
+        r.setF32(186 + at, boxValue(f.DIS[i]));
+    }
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t at = static_cast<std::size_t>(4 * i);
+        r.setF32(210 + at, boxValue(f.PAR[i]));
+        r.setF32(230 + at, boxValue(f.LPAR[i]));
+        r.setF32(250 + at, boxValue(f.ENDP[i]));
+        // A start entered as 0 is kept apart from an empty start.
+        const bool empty = f.BEGP[i].text().empty();
+        const float start = boxValue(f.BEGP[i]);
+        r.setF32(270 + at, empty ? 0.0f : (start == 0.0f ? 0.0001f : start));
+    }
+    r.setF32(290, boxValue(f.IncLL));
+    r.setF32(294, boxValue(f.IncTL));
+    r.setF32(298, boxValue(f.Trib1));
+    r.setF32(302, boxValue(f.Trib2));
+    for (int i = 0; i < 4; ++i) {
+        r.setI16(306 + static_cast<std::size_t>(2 * i), flag(f.Areas[i].checked()));
+    }
+    r.setF32(314, boxValue(f.IncUnifTL));
+    r.setF32(318, boxValue(f.IncUnifLL));
+    r.setI16(550, flag(f.Roofbutton.checked()));
+    r.setF32(552, leadingValue(f.Pitchtext));
+    r.setF32(556, leadingValue(f.UBLtext));
+    r.setI16(560, flag(f.WFbutton.value()));
+    r.setI16(562, flag(f.SFbutton.value()));
+    r.setI16(564, flag(f.CFbutton.value()));
+    r.setI16(566, flag(f.MCbutton.value()));
+    r.setI16(568, flag(f.TUbutton.value()));
+    r.setI16(570, flag(f.PLbutton.value()));
+    r.setI16(572, flag(f.DblPLbutton.value()));
+    r.setText(574, 100, s.SelectionDescription);
+    r.setText(674, 8, s.SelectionStatus);
+    const std::string date = f7.Datebox.text();
+    r.setText(682, 12, date.empty() ? num::formatDate(p.runtime.clock().now(), "m/dd/yy") : date);
+    r.setF32(694, leadingValue(f.CantUBLtext));
+    r.setI16(698, flag(f.Incised.checked()));
+    r.setI16(700, s.NDS1997);
+    r.setI16(702, flag(f.ksi50.checked()));
+    for (std::size_t i = 0; i < 7; ++i) {
+        r.setText(NotesOffset + NoteWidth * i, NoteWidth, s.ReportNotes[i]);
+    }
+
+    const std::int16_t ctr12 = flag(f.Ctr12.value());
+    r.setI16(112, ctr12);
+    if (ctr16 == -1) {
+        f.Ctr16.setValue(true);
+    } else if (ctr19 == -1) {
+        f.Ctr19.setValue(true);
+    } else if (ctr24 == -1) {
+        f.ctr24.setValue(true);
+    } else if (ctr12 == -1) {
+        f.Ctr12.setValue(true);
+    } else {
+        f.Ctr0.setValue(true);
+    }
+
+    // The custom values part is read from Form2 whether or not it was shown.
+    scl::Form2& f2 = p.form2;
+    if (!f2.loaded()) {
+        f2.load();
+    }
+    r.setI16(1299, s.NDS2001);
+    r.setI16(1301, s.NDS2005);
+    r.setText(1303, 20, s.SavedSelection.SelectionBreadth);
+    r.setText(1323, 20, s.SavedSelection.SelectionDepth);
+    r.setText(1343, 40, s.SavedSelection.SelectionSpecies);
+    r.setText(1383, 40, s.SteelSelection);
+    r.setText(1423, 60, f2.Combo1.text());
+    r.setText(1483, 4, f2.Text1.text());
+    r.setText(1487, 4, f2.Text2.text());
+    r.setText(1491, 4, f2.Text4.text());
+    r.setText(1495, 4, f2.Text3.text());
+    r.setText(1499, 10, f2.Text6.text());
+    r.setText(1509, 10, f2.Text7.text());
+    r.setText(1519, 60, f2.Text5.text());
+    r.setI16(1579, flag(f2.WidGLBHDR.value()));
+    r.setI16(1581, flag(f2.WidGLB.value()));
+    r.setI16(1583, static_cast<std::int16_t>(f2.SPG.value()));
+    r.setI16(1585, flag(f2.Wid2x.value()));
+    r.setI16(1587, flag(f2.Wid4x.value()));
+    r.setI16(1589, static_cast<std::int16_t>(f2.MSRCheckbox.value()));
+    r.setI16(1591, static_cast<std::int16_t>(f2.MELCheckbox.value()));
+    r.setI16(1593, flag(f2.Wid6x.value()));
+    r.setI16(1595, flag(f2.Rectoption.value()));
+    r.setI16(1597, flag(f2.Roundoption.value()));
+    r.setText(1599, 6, f2.Diam.text());
+    r.setI16(1605, flag(f.NoWeight.checked()));
+    r.setI16(1607, s.NDS2012);
+    r.setI16(1609, s.NDS2015);
+    r.setI16(1611, s.NDS2018);
+}
+
+const char* editionNotice(const app::SharedState& s)
+{
+    if (s.NDS2018 == -1) {
+        return "This criteria was saved under NDS 2018 standards.";
+    }
+    if (s.NDS2015 == -1) {
+        return "This criteria was saved under NDS 2015 standards.";
+    }
+    if (s.NDS2012 == -1) {
+        return "This criteria was saved under NDS 2012 standards.";
+    }
+    if (s.NDS2005 == -1) {
+        return "This criteria was saved under NDS 2005 standards.";
+    }
+    if (s.NDS2001 == -1) {
+        return "This criteria was saved under NDS 2001 standards.";
+    }
+    if (s.NDS1997 == -1) {
+        return "This criteria was saved under NDS 1997 standards.";
+    }
+    if (s.NDS1997 == 0 && s.NDS2001 == 0 && s.NDS2005 == 0 && s.NDS2012 == 0 && s.NDS2015 == 0 &&
+        s.NDS2018 == 0) {
+        return "This criteria was saved under NDS 2001 or earlier standards. NDS Edition unknown.";
+    }
+    return "NDS standards are undetermined.";
+}
+
+// Loader steps 3 to 14, in their order; every control's own event runs as it is set.
+void restoreCriteria(app::Program& p, const platform::Record& r)
+{
+    app::Form1& f = p.form1;
+    app::SharedState& s = p.state;
+    report::Form7& f7 = p.form7;
+    const std::int16_t marker = r.i16(0);
+
+    // Step 3.
+    f7.Heading1.setText(r.text(322, 110));
+    f7.Heading2.setText(r.text(432, 110));
+    f7.Initialbox.setText(r.text(542, 8));
+    f.Proj.setText(r.text(2, 35));
+    f.Descrip.setText(r.text(37, 30));
+    f.ID.setText(r.text(67, 25));
+    const float dur = r.f32(96);
+    f.Dur.setText(dur == 0.0f ? "" : (dur == 1.0f ? "1.00" : num::numberText(dur)));
+    const auto wholeText = [](std::int16_t v) { return v == 0 ? std::string() : std::to_string(v); };
+    f.MaxDefl.setText(wholeText(r.i16(100)));
+    f.LMaxDefl.setText(wholeText(r.i16(102)));
+    f.Combo1.setListIndex(r.i16(104));
+    setCheck(f.INGRADE, r.i16(106));
+    // Step 4.
+    if (r.i16(120) == -1) {
+        f.SimpleSpanbutton.setValue(true);
+    } else if (r.i16(126) == -1) {
+        f.OHbutton.setValue(true);
+    } else if (r.i16(128) == -1) {
+        f.IncButton.setValue(true);
+    }
+    // Step 5.
+    f.Trib1.setText(emptyForZero(r.f32(298)));
+    f.Trib2.setText(emptyForZero(r.f32(302)));
+    f.IncTL.setText(emptyForZero(r.f32(294)));
+    f.IncLL.setText(emptyForZero(r.f32(290)));
+    f.IncUnifTL.setText(emptyForZero(r.f32(314)));
+    f.IncUnifLL.setText(emptyForZero(r.f32(318)));
+    for (int i = 0; i < 4; ++i) {
+        f.Areas[i].setValue(r.i16(306 + static_cast<std::size_t>(2 * i)) == -1 ? 1 : 0);
+    }
+    f.Span.setText(num::numberText(r.f32(92)));
+    f.UNIF.setText(emptyForZero(r.f32(130)));
+    f.LUNIF.setText(emptyForZero(r.f32(134)));
+    f.Pitchtext.setText(emptyForZero(r.f32(552)));
+    setCheck(f.Roofbutton, r.i16(550));
+    f.UBLtext.setText(num::numberText(r.f32(556)));
+    // Step 6.
+    f.WFbutton.setValue(r.i16(560) != 0);
+    f.SFbutton.setValue(r.i16(562) != 0);
+    f.CFbutton.setValue(r.i16(564) != 0);
+    f.TUbutton.setValue(r.i16(568) != 0);
+    f.PLbutton.setValue(r.i16(570) != 0);
+    f.MCbutton.setValue(r.i16(566) != 0);
+    f.DblPLbutton.setValue(r.i16(572) != 0);
+    // Step 7.
+    if (r.i16(122) == -1) {
+        f.Multibutton.setValue(true);
+        if (r.i16(124) == -1) {
+            f.TwoSpan.setValue(true);
+        } else {
+            f.ThreeSpan.setValue(true);
+        }
+    }
+    // Step 8.
+    f.UNIF.setText(emptyForZero(r.f32(130)));
+    f.LUNIF.setText(emptyForZero(r.f32(134)));
+    // Step 9.
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t at = static_cast<std::size_t>(4 * i);
+        f.PT[i].setText(emptyForZero(r.f32(138 + at)));
+        f.LPT[i].setText(emptyForZero(r.f32(162 + at)));
+        f.DIS[i].setText(emptyForZero(r.f32(186 + at)));
+    }
+    for (int i = 0; i < 5; ++i) {
+        const std::size_t at = static_cast<std::size_t>(4 * i);
+        f.PAR[i].setText(emptyForZero(r.f32(210 + at)));
+        f.LPAR[i].setText(emptyForZero(r.f32(230 + at)));
+        const float start = r.f32(270 + at);
+        f.BEGP[i].setText(start == 0.0001f ? std::string("0") : emptyForZero(start));
+        f.ENDP[i].setText(emptyForZero(r.f32(250 + at)));
+    }
+    // Step 10.
+    setCheck(f.Wet, r.i16(108));
+    setCheck(f.Rep, r.i16(110));
+    if (f.Rep.checked()) {
+        if (r.i16(114) == -1) {
+            f.Ctr16.setValue(true);
+        } else if (r.i16(116) == -1) {
+            f.Ctr19.setValue(true);
+        } else if (r.i16(118) == -1) {
+            f.ctr24.setValue(true);
+        } else if (r.i16(112) == -1) {
+            f.Ctr12.setValue(true);
+        } else {
+            f.Ctr0.setValue(true);
+        }
+    }
+    if (marker == Layout11) {
+        s.ChangeGuard = 0;
+        return;
+    }
+    // Step 11.
+    setCheck(f.Incised, r.i16(698));
+    s.NDS1997 = r.i16(700);
+    if (marker == Layout12) {
+        // This layout knows only the 1997 flag: a later edition left set would mix two editions.
+        s.NDS2001 = s.NDS2005 = s.NDS2012 = s.NDS2015 = s.NDS2018 = 0;
+    }
+    if (f.OHbutton.value()) {
+        f.CantUBLtext.setText(num::numberText(r.f32(694)));
+    }
+    s.SelectionDescription = r.text(574, 100);
+    s.SelectionStatus = r.text(674, 8);
+    s.SavedSelectionDate = r.text(682, 12);
+    s.ChangeGuard = 0;
+    setCheck(f.ksi50, r.i16(702));
+    if (marker == Layout12) {
+        s.ChangeGuard = 0;
+        return;
+    }
+    // Step 12.
+    for (std::size_t i = 0; i < 7; ++i) {
+        s.ReportNotes[i] = r.text(NotesOffset + NoteWidth * i, NoteWidth);
+    }
+    s.NDS2001 = r.i16(1299);
+    s.NDS2005 = r.i16(1301);
+    s.NDS2012 = r.i16(1607);
+    s.NDS2015 = r.i16(1609);
+    s.NDS2018 = r.i16(1611);
+    const int position = f.Combo1.listIndex();
+    if (position == 9 || position == 7) {
+        f.Incised.setVisible(false);
+    } else if (s.AutoPrintMode == 0) {
+        p.runtime.msgBox(editionNotice(s), platform::Buttons::OK, platform::Icon::Information, "Korvanta");
+    }
+    // Step 13.
+    if (marker == Current) {
+        s.SavedSelection.SelectionBreadth = r.text(1303, 20);
+        s.SavedSelection.SelectionDepth = r.text(1323, 20);
+        s.SavedSelection.SelectionSpecies = r.text(1343, 40);
+        s.SteelSelection = r.text(1383, 40);
+        setCheck(f.NoWeight, r.i16(1605));
+    }
+    // Step 14.
+    s.ChangeGuard = 0;
+}
+
+bool isFlag(std::int16_t value)
+{
+    return value == -1 || value == 0;
+}
+
 } // namespace
+
+bool criteriaRecordApplicable(const platform::Record& r, std::uint64_t fileLength)
+{
+    const std::int16_t marker = r.i16(0);
+    if (fileLength < restoredLength(marker)) {
+        return false;
+    }
+    const int position = r.i16(104);
+    if (position < 0 || position > 9) {
+        return false;
+    }
+    // Fields only compared with -1 (spacing, load type, contributing areas) are not checked.
+    std::vector<std::size_t> flags{106, 108, 110, 550, 560, 562, 564, 566, 568, 570, 572};
+    std::vector<std::size_t> singles{92, 96, 130, 134, 290, 294, 298, 302, 314, 318, 552, 556};
+    for (std::size_t at = 138; at < 290; at += 4) {
+        singles.push_back(at);
+    }
+    if (marker != Layout11) {
+        flags.insert(flags.end(), {698, 700, 702});
+        singles.push_back(694);
+    }
+    if (marker == Layout13 || marker == Current) {
+        flags.insert(flags.end(), {1299, 1301, 1607, 1609, 1611});
+    }
+    if (marker == Current) {
+        flags.push_back(1605);
+    }
+    for (std::size_t at : flags) {
+        if (!isFlag(r.i16(at))) {
+            return false;
+        }
+    }
+    for (std::size_t at : singles) {
+        if (!std::isfinite(r.f32(at))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool LoadBeamCriteria(app::Program& program)
 {
-    platform::Runtime& runtime = program.runtime;
-    platform::FileDialogRequest request;
-    request.kind = platform::FileDialogKind::Open;
-    request.title = "Open Beam Criteria File";
-    request.fileName = "*.CRI";
-    request.filter = "All Files (*.*)|*.*|Korvanta Files (*.CRI)|*.CRI|";
-    request.filterIndex = 2;
-    // FIXME: the beam criteria record is read here once the record files are built; until then every
-    // chosen file is refused like a cancelled dialog.
-    runtime.fileDialog(request, false);
-    runtime.msgBox(LoadFailed, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
-    return false;
+    app::SharedState& s = program.state;
+    s.ChangeGuard = -1;
+    LoaderSteps steps;
+    steps.applicable = criteriaRecordApplicable;
+    steps.restore = [&](const platform::Record& record) { restoreCriteria(program, record); };
+    steps.cleanUp = [&] { s.ChangeGuard = 0; };
+    return runLoader(program, RecordKind::BeamCriteria, program.recordFiles.BeamCriteriaRecord, steps) ==
+           LoadOutcome::Loaded;
 }
 
-void SaveBeamCriteria(app::Program& /*program*/)
+void SaveBeamCriteria(app::Program& program)
 {
-    // FIXME: writes the beam criteria record; comes with the record files. Until then nothing is saved.
+    app::Form1& f = program.form1;
+    if (f.UBSpan.caption() != "Unbalance Span" || f.UBOH.caption() != "Unbalance OH") {
+        program.runtime.msgBox(
+            "Korvanta cannot save criteria when loads are unbalanced.  Please restore the loads "
+            "by clicking the RESTORE button below the point loads entry boxes and then save the "
+            "criteria.",
+            platform::Buttons::OK, platform::Icon::None, "Korvanta");
+        return;
+    }
+    app::SharedState& s = program.state;
+    s.CriteriaSaveGuard = -1;
+    WriterSteps steps;
+    steps.fill = [&](platform::Record& record) { fillCriteria(program, record); };
+    steps.cleanUp = [&] { s.CriteriaSaveGuard = 0; };
+    runWriter(program, RecordKind::BeamCriteria, program.recordFiles.BeamCriteriaRecord, steps);
 }
 
 } // namespace files

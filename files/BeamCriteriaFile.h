@@ -1,6 +1,10 @@
-// The beam criteria file (*.CRI): saving and loading the criteria form with the report header, notes,
-// selection and edition flags.
+// The beam criteria file (*.CRI): the criteria form with the report header, notes, selection and
+// edition flags, so that a beam can be calculated again.
 #pragma once
+
+#include "platform/core/Record.h"
+
+#include <cstdint>
 
 namespace app
 {
@@ -10,12 +14,16 @@ class Program;
 namespace files
 {
 
-// Asks for a criteria file and restores the criteria form from it. True only when a file was actually
-// loaded: a cancelled dialog or a refused file shows the failure message and gives false, so the caller
-// sets no flag and runs nothing on criteria that never arrived.
+// Asks for a criteria file and restores the criteria form from it. True only for a file that was
+// accepted and restored without a trapped error; a cancel or a refused file shows its message and
+// gives false, so the caller marks nothing as loaded.
 bool LoadBeamCriteria(app::Program& program);
 
 // Asks for a file name and writes the criteria form as a beam criteria record.
 void SaveBeamCriteria(app::Program& program);
+
+// Whether a record with an accepted marker is whole for its layout and holds only values the restore
+// can apply; decided before anything is restored.
+bool criteriaRecordApplicable(const platform::Record& record, std::uint64_t fileLength);
 
 } // namespace files

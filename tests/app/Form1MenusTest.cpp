@@ -172,7 +172,11 @@ TEST(Form1MenuLoadCriteria, CancelledOrRefusedLoadChangesNothing)
         EXPECT_EQ(request.filter, "All Files (*.*)|*.*|Korvanta Files (*.CRI)|*.CRI|");
         EXPECT_EQ(request.filterIndex, 2);
         ASSERT_EQ(driver.messages().size(), 1u);
-        EXPECT_EQ(driver.messages()[0].text, "The Beam Criteria could not be loaded.");
+        // A file of another kind is named as such, with a beep; a cancel is a failed load.
+        EXPECT_EQ(driver.messages()[0].text.substr(0, 38), cancelled
+                                                               ? "The Beam Criteria could not be loaded."
+                                                               : "The Beam Criteria for this form could ");
+        EXPECT_EQ(driver.beeps(), cancelled ? 0 : 1);
         EXPECT_EQ(driver.messages()[0].icon, platform::Icon::Exclamation);
         EXPECT_EQ(program.beam.flags.CriteriaLoadedFlag, 0);
         EXPECT_FALSE(program.state.RestoreSavedSelection);

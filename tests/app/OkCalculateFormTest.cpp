@@ -185,8 +185,6 @@ TEST_F(OkCalculateForm, SclAndCustomValuesGoToTheCustomValuesForm)
         EXPECT_FALSE(form1.visible());
         EXPECT_FALSE(program.form4.visible());
         EXPECT_FALSE(program.form3.visible());
-        EXPECT_EQ(program.form2.MOMENT.caption(), "Max Moment = 1,250 ft-lbs");
-        EXPECT_EQ(program.form2.Reac1.caption(), "Reaction 1 = 500");
         expectGuardsReleased();
     }
 

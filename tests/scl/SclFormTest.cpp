@@ -96,12 +96,12 @@ TEST_F(SclForm, ProductChoiceLaysOutItsBreadths)
         const char* maker;
     };
     const Case cases[] = {
-        {0, {"1-3/4x", "2-5/8x", "(2) 1-3/4x", "(3) 1-3/4x", "(4) 1-3/4x"}, "Boise LVL 2800"},
         {14, {"1-3/4x", "2-1/2x", "3-1/2x", "5-1/2x", "7x"}, "Chantiers Chibougamau LSL"},
         {3, {"2-11/16x", "3-1/2x", "5-1/4x", "7x"}, "Trus Joist PSL"},
         {10, {"3-1/2x"}, "Trus Joist LSL"},
         {24, {}, "For SCL's Only, not for Glu-lam products."},
         {25, {"3-1/2x", "5-1/2x", "6-3/4x", "8-3/4x"}, "Rosboro X-Beam Glu-Lam"},
+        {0, {"1-3/4x", "2-5/8x", "(2) 1-3/4x", "(3) 1-3/4x", "(4) 1-3/4x"}, "Boise LVL 2800"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.product);
@@ -115,8 +115,8 @@ TEST_F(SclForm, ProductChoiceLaysOutItsBreadths)
     driver.choose(f2.Combo1, 23);
     EXPECT_EQ(f2.Label20.caption(),
               "Type in any valid Korvanta breadth and depth in the format shown.  Select 'OK' to test it.");
-    EXPECT_EQ(f2.Text8.text(), "0"); // custom entry #1 never saved: exponent 0
-    EXPECT_EQ(f2.Text1.text(), "0");
+    EXPECT_EQ(f2.Text8.text(), "0"); // custom entry #1 never saved: exponent 0 stays, Fb 0 is emptied
+    EXPECT_EQ(f2.Text1.text(), "");
 }
 
 TEST_F(SclForm, LoadWritesTheMakersValuesOnly)
@@ -384,7 +384,8 @@ TEST_F(SclForm, QuickPickFillsTheSizeBoxes)
     EXPECT_EQ(f2.Text6.text(), "(2) 1-3/4x");
     EXPECT_EQ(f2.Text7.text(), "9-1/4");
     EXPECT_EQ(f2.Text5.text(), "2.0E BC Versa-Lam 2800");
-    EXPECT_TRUE(driver.messages().empty());
+    // A changed Fb box disables "OK Test" until "OK Calc" runs again.
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Please click the 'Calculate' button"});
 }
 
 } // namespace

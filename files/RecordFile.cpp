@@ -1,0 +1,132 @@
+// The common loader and writer of the user record files.
+#include "files/RecordFile.h"
+
+#include "app/Program.h"
+#include "platform/core/Traps.h"
+
+#include <algorithm>
+
+namespace files
+{
+
+namespace
+{
+
+constexpr const char* Title = "Korvanta";
+
+platform::FileDialogRequest dialogRequest(app::Program& program, const RecordKindInfo& info,
+                                          platform::FileDialogKind kind)
+{
+    platform::FileDialogRequest request;
+    request.kind = kind;
+    request.fileName = std::string(info.pattern);
+    request.title = std::string(kind == platform::FileDialogKind::Open ? info.openTitle : info.saveTitle);
+    request.filter = std::string(info.filter);
+    request.filterIndex = 2;
+    if (kind == platform::FileDialogKind::Save) {
+        program.recordFiles.dialogDefaultExtension = std::string(info.extension);
+        request.overwritePrompt = true;
+    }
+    request.defaultExtension = program.recordFiles.dialogDefaultExtension;
+    return request;
+}
+
+std::string pathText(const std::filesystem::path& path)
+{
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+void refuseRecord()
+{
+    platform::raise(platform::err::InvalidPropertyValue);
+}
+
+LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& buffer,
+                      const LoaderSteps& steps)
+{
+    const RecordKindInfo& info = recordKind(kind);
+    platform::Runtime& runtime = program.runtime;
+    LoadOutcome outcome = LoadOutcome::Refused;
+    const bool done = platform::leaveOnError(
+        [&] {
+            const auto path =
+                runtime.fileDialog(dialogRequest(program, info, platform::FileDialogKind::Open), true);
+            platform::ReadResult read = platform::readRecord(*path, info.length);
+            // A file without a whole marker is no record of any kind.
+            if (read.fileLength < 2 || !acceptsMarker(info, read.record.i16(0))) {
+                outcome = LoadOutcome::WrongKind;
+                return;
+            }
+            if (!steps.applicable(read.record, read.fileLength)) {
+                refuseRecord();
+            }
+            buffer = read.record;
+            steps.restore(buffer);
+            outcome = LoadOutcome::Loaded;
+        },
+        [&](const platform::RuntimeError&) {
+            runtime.msgBox(info.loadFailed, platform::Buttons::OK,
+                           info.loadFailedExclamation ? platform::Icon::Exclamation : platform::Icon::None,
+                           Title);
+        });
+    if (done && outcome == LoadOutcome::WrongKind) {
+        runtime.beep();
+        runtime.msgBox(info.wrongKindMessage, platform::Buttons::OK, platform::Icon::Exclamation, Title);
+    }
+    if (outcome != LoadOutcome::Loaded && steps.cleanUp) {
+        steps.cleanUp();
+    }
+    return outcome;
+}
+
+bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer, const WriterSteps& steps)
+{
+    const RecordKindInfo& info = recordKind(kind);
+    platform::Runtime& runtime = program.runtime;
+    const bool written = platform::leaveOnError(
+        [&] {
+            const auto path =
+                runtime.fileDialog(dialogRequest(program, info, platform::FileDialogKind::Save), true);
+            // The whole record is built in memory first: a failing field writes nothing at all.
+            platform::Record record = buffer;
+            record.setI16(0, info.writtenMarker);
+            steps.fill(record);
+            platform::writeRecord(*path, record);
+            buffer = record;
+            runtime.msgBox(std::string(info.savedSentence) + "\r\r" + std::string(info.savedBlanks) +
+                               pathText(*path) + steps.confirmationTail,
+                           platform::Buttons::OK, platform::Icon::None, Title);
+        },
+        [&](const platform::RuntimeError&) {
+            runtime.msgBox(info.saveFailed, platform::Buttons::OK, platform::Icon::Exclamation, Title);
+        });
+    if (steps.cleanUp) {
+        steps.cleanUp();
+    }
+    return written;
+}
+
+NotesAnswer askColumnNotes(app::Program& program, RecordKind kind)
+{
+    const auto& notes = program.state.ReportNotes;
+    if (std::all_of(notes.begin(), notes.end(), [](const std::string& note) { return note.empty(); })) {
+        return NotesAnswer::Blank;
+    }
+    const char* question = kind == RecordKind::StudColumn
+                               ? "Would you like to save your notes as part of this stud column record?"
+                               : "Would you like to save your notes as part of this column record?";
+    switch (
+        program.runtime.msgBox(question, platform::Buttons::YesNoCancel, platform::Icon::Question, Title)) {
+    case platform::MsgResult::Yes:
+        return NotesAnswer::Keep;
+    case platform::MsgResult::No:
+        return NotesAnswer::Blank;
+    default:
+        return NotesAnswer::Cancel;
+    }
+}
+
+} // namespace files

@@ -1,0 +1,78 @@
+// The pattern every user record file follows: the file dialog, one whole record read or written as the
+// first record of the file, the marker test, the confirmation and the one failure message per kind.
+#pragma once
+
+#include "files/RecordKinds.h"
+#include "platform/core/Record.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace app
+{
+class Program;
+}
+
+namespace files
+{
+
+// The record buffers of the kinds, shared by each kind's loader and writer. After an accepted load a
+// buffer holds the file's record, after a save what was written; refused files leave it alone.
+struct RecordBuffers
+{
+    platform::Record BeamCriteriaRecord{1613};
+    platform::Record CustomValuesRecord{66};
+    platform::Record BeamDataRecord{4809};
+    // The one file dialog is shared: an open dialog keeps the default extension of the last save.
+    std::string dialogDefaultExtension;
+};
+
+enum class LoadOutcome
+{
+    Loaded,
+    WrongKind,
+    Refused, // the failure message was shown: cancel, unreadable, short or damaged record
+};
+
+struct LoaderSteps
+{
+    // Decides, before anything is touched, whether the accepted marker's record is whole for its
+    // version and holds only values the restore can apply. False shows the failure message.
+    std::function<bool(const platform::Record& record, std::uint64_t fileLength)> applicable;
+    // Restores the record into the forms and shared values.
+    std::function<void(const platform::Record& record)> restore;
+    // Runs after the failure message (and after a wrong kind): guards the loader set are cleared.
+    std::function<void()> cleanUp;
+};
+
+LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& buffer,
+                      const LoaderSteps& steps);
+
+struct WriterSteps
+{
+    // Fills the record after the dialog has returned; starts from the buffer's bytes, so that what
+    // no field writes keeps them.
+    std::function<void(platform::Record& record)> fill;
+    // Added to the confirmation after the file name.
+    std::string confirmationTail;
+    // Runs after the confirmation and after the failure message.
+    std::function<void()> cleanUp;
+};
+
+// True when the record was written and confirmed.
+bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer, const WriterSteps& steps);
+
+// Raised inside a loader's restore or a writer's fill for a value that cannot be stored or applied.
+[[noreturn]] void refuseRecord();
+
+// The column writers' notes question, before their dialog.
+enum class NotesAnswer
+{
+    Keep,  // the notes go into the record
+    Blank, // the record's notes are blanks
+    Cancel // leave without a dialog and without a message
+};
+NotesAnswer askColumnNotes(app::Program& program, RecordKind kind);
+
+} // namespace files

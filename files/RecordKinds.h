@@ -1,0 +1,46 @@
+// The six kinds of user record file: each kind's extension, record length, markers, dialog texts and
+// messages, in one table.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace files
+{
+
+enum class RecordKind
+{
+    CustomValues,
+    SteelColumn,
+    BeamCriteria,
+    WoodColumn,
+    StudColumn,
+    BeamData
+};
+
+struct RecordKindInfo
+{
+    RecordKind kind;
+    std::string_view extension; // as written in the patterns and default extension
+    std::size_t length;
+    std::int16_t writtenMarker;
+    std::array<std::int16_t, 4> acceptedMarkers; // the first markerCount are read
+    std::size_t markerCount;
+    std::string_view openTitle;
+    std::string_view saveTitle;
+    std::string_view pattern;
+    std::string_view filter;
+    std::string_view savedSentence;
+    std::string_view savedBlanks;
+    std::string_view wrongKindMessage;
+    std::string_view loadFailed;
+    bool loadFailedExclamation;
+    std::string_view saveFailed;
+};
+
+const RecordKindInfo& recordKind(RecordKind kind);
+bool acceptsMarker(const RecordKindInfo& info, std::int16_t marker);
+
+} // namespace files
