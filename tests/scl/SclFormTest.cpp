@@ -388,4 +388,25 @@ TEST_F(SclForm, QuickPickFillsTheSizeBoxes)
     EXPECT_EQ(messageTexts(), std::vector<std::string>{"Please click the 'Calculate' button"});
 }
 
+// The custom products' estimate for a 3-1/2 in. breadth goes into the depth box: M 10,000 ft-lb, Fb 2800
+// gives d = sqrt(72 x 10000 / 9800) = 8.57 in., "9-1/4" of their own series; a zero Fb estimates nothing
+// and says so once for each button and once for the depth box.
+TEST_F(SclForm, CustomEstimateAndFailingEstimates)
+{
+    openScl();
+    driver.choose(f2.Combo1, 23);
+    type(f2.Text1, "2800");
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_EQ(f2.Text7.text(), "9-1/4");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(f2.LVLbut[i].caption(), "") << i; // empty labels: an estimate of some 500 in.
+    }
+
+    type(f2.Text1, "");
+    driver.clearMessages();
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_EQ(messageTexts(), std::vector<std::string>(6, "Error in LVLtest"));
+    EXPECT_EQ(f2.Text7.text(), "0");
+}
+
 } // namespace
