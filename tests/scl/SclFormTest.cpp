@@ -7,6 +7,7 @@
 #include "scl/LVLEstimate.h"
 #include "scl/SCLRecords.h"
 
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -407,6 +408,31 @@ TEST_F(SclForm, CustomEstimateAndFailingEstimates)
     driver.runtime().dispatch([&] { scl::LVLtest(program); });
     EXPECT_EQ(messageTexts(), std::vector<std::string>(6, "Error in LVLtest"));
     EXPECT_EQ(f2.Text7.text(), "0");
+}
+
+// From the criteria form to the report: "Load", "OK Calc" (estimate, then the SCL test steps each
+// button to the smallest depth that passes), a depth button and "OK Test".
+TEST_F(SclForm, OkCalcStepsToTheSmallestPassingDepthAndOkTestReports)
+{
+    openScl();
+    driver.choose(f2.Combo1, 0);
+    driver.click(f2.LVLLoadDefault);
+    driver.clearMessages();
+    driver.click(f2.CmdEnterValues);
+    ASSERT_TRUE(f2.LVLbut[1].visible());
+    const std::string depth = f2.LVLbut[1].caption();
+    ASSERT_FALSE(depth.empty());
+    driver.click(f2.LVLbut[1]);
+    EXPECT_EQ(f2.Text6.text(), "(2) 1-3/4x");
+    EXPECT_EQ(f2.Text7.text(), depth);
+    driver.click(f2.CmdTest);
+    EXPECT_TRUE(program.form5.visible());
+    const beam::BeamState& s = program.beam;
+    // The depth passes bending and deflection, and the next smaller one of its series does not pass.
+    EXPECT_LE(s.shear.SectionModulusReq, s.member.SectionModulus);
+    EXPECT_LE(std::abs(s.deflection.TLDefl), s.deflection.TLDeflAllow);
+    EXPECT_LE(std::abs(s.deflection.LLDefl), s.deflection.LLDeflAllow);
+    EXPECT_EQ(s.smaller.NextSmallerOK, 0);
 }
 
 } // namespace
