@@ -34,7 +34,7 @@ void placePick(platform::Label& heading, platform::CommandButton& button, platfo
 void Form2::design()
 {
     setCaption(" Korvanta     Custom Values Form 2");
-    setClientSize(8160, 7560);
+    setClientSize(8160, 7620);
     setBorderStyle(platform::BorderStyle::Fixed);
 
     // Member class frame: the options in two columns, the lumber boxes or the timber shape beside them.
@@ -42,7 +42,7 @@ void Form2::design()
     option3D(WidGLBHDR, &Frame3D2, 120, 300, 2000, 255, "Glu-Lam Headers");
     tipButton(Command3D1, &Frame3D2, 2160, 300, "Glu-lam headers");
     option3D(WidGLB, &Frame3D2, 120, 600, 2300, 255, "Glu-Lam Beams");
-    check3D(SPG, &Frame3D2, 120, 900, 2400, 255, " Use So. Pine 1-3/8\" laminations");
+    check3D(SPG, &Frame3D2, 120, 1200, 4400, 255, " Use So. Pine 1-3/8\" laminations");
     SPG.setVisible(false);
     option3D(Wid2x, &Frame3D2, 2640, 300, 3000, 255, "2x Dimension lumber (and built-up)");
     Wid2x.setValue(true);
@@ -82,7 +82,7 @@ void Form2::design()
     boisenote.setVisible(false);
 
     // Values frame: the boxes in one row under their headings, the examples under them.
-    frame3D(Frame3D1, nullptr, 120, 1920, 7920, 2160, "Values");
+    frame3D(Frame3D1, nullptr, 120, 1920, 7920, 2220, "Values");
     label(Label5, &Frame3D1, 120, 240, 6600, 255,
           "Enter or load base values in psi.  Click on the 'Calculate' button.");
     tipButton(PointerFb, &Frame3D1, 6840, 240, "The values");
@@ -121,13 +121,13 @@ void Form2::design()
     LVLsavedefault.setVisible(false);
     label(NDSlabel, &Frame3D1, 120, 1560, 2200, 255, "");
     NDSlabel.setFontBold(true);
-    check3D(CustomIngradeSP, &Frame3D1, 120, 1800, 6000, 255,
+    check3D(CustomIngradeSP, &Frame3D1, 120, 1860, 7680, 255,
             "Using So. Pine values (Cf is included in the NDS Fb for each depth and must match final depth)");
-    button3D(CmdEnterValues, &Frame3D1, 6480, 1440, 1380, 495, "OK Calc");
+    button3D(CmdEnterValues, &Frame3D1, 6480, 1320, 1380, 465, "OK Calc");
     CmdEnterValues.setFontBold(true);
 
     // Beam size frame: the size boxes, the quick-pick row, the result line and "OK Test".
-    frame3D(Frame3D3, nullptr, 120, 4140, 7920, 3300, "Beam Size");
+    frame3D(Frame3D3, nullptr, 120, 4200, 7920, 3300, "Beam Size");
     label(
         Label20, &Frame3D3, 120, 240, 7600, 255,
         "Click on a button below, or type in any valid Korvanta breadth and depth.  Select 'OK' to test it.");
