@@ -435,4 +435,20 @@ TEST_F(SclForm, OkCalcStepsToTheSmallestPassingDepthAndOkTestReports)
     EXPECT_EQ(s.smaller.NextSmallerOK, 0);
 }
 
+// The estimate takes Cr 1.04 with repetitive use for every product, those the beam test keeps at 1.0
+// included: product 13, Fb 2000, "3-1/2x": P = 2000 x 3.5 x 1.04 = 7280, d = sqrt(720000 / 7280) =
+// 9.945 in., "11-7/8" of its series.
+TEST_F(SclForm, EstimateTakesTheRepetitiveFactorForEveryProduct)
+{
+    driver.choose(program.form1.Combo1, "SCL Beams (LVL, PSL, LSL)");
+    driver.click(program.form1.Rep);
+    ASSERT_NE(program.form1.Rep.value(), 0);
+    openScl();
+    driver.choose(f2.Combo1, 13);
+    type(f2.Text1, "2000");
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_FLOAT_EQ(program.beam.member.Cr, 1.04f);
+    EXPECT_EQ(f2.LVLbut[2].caption(), "11-7/8");
+}
+
 } // namespace
