@@ -10,10 +10,6 @@
 namespace scl
 {
 
-// List positions of the custom SCL products in the product list.
-constexpr int CustomSCL1 = 23;
-constexpr int CustomSCL2 = 24;
-
 // SCLDepthTable: whether the product (its list position) is made in this breadth by this depth.
 bool SCLDepthTable(int product, std::string_view breadth, std::string_view depth);
 

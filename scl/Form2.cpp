@@ -5,7 +5,6 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "files/CustomValuesFile.h"
-#include "scl/LVLCalc.h"
 #include "scl/LVLEstimate.h"
 #include "scl/SCLProductForm.h"
 
@@ -30,10 +29,10 @@ Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(
         LVLbut[i].click([this, i] { LVLbut_Click(i); });
     }
 
-    CmdEnterValues.click([this] { CmdEnterValues_Click(); });
     Combo1.click([this] { Combo1_Click(m_program); });
     LVLLoadDefault.click([this] { LVLLoadDefault_Click(m_program); });
     LVLsavedefault.click([this] { LVLsavedefault_Click(m_program); });
+    CmdEnterValues.click([this] { CmdEnterValues_Click(); });
     CmdTest.click([this] { CmdTest_Click(); });
     LoadVal.click([this] { LoadVal_Click(); });
     SaveVal.click([this] { SaveVal_Click(); });
@@ -52,12 +51,6 @@ void Form2::Form_Load()
     Form2Load(m_program);
     m_program.state.BackFromReport = 0;
     m_preselectProduct = true;
-    boisenote.setVisible(false);
-    Label33.setVisible(false);
-    Label34.setVisible(false);
-    Label35.setVisible(false);
-    SPG.setVisible(false);
-    SPG.setValue(0);
 }
 
 bool Form2::sclChosen()

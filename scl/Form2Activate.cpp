@@ -6,8 +6,6 @@
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
 #include "scl/Form2.h"
-#include "scl/LVLCalc.h"
-#include "scl/LVLEstimate.h"
 #include "scl/SCLProductForm.h"
 
 namespace scl
@@ -76,10 +74,6 @@ void Form2::activateArrangement()
         Frame3D2.setVisible(false);
         Frame3D4.setVisible(true);
         Wid2x.setValue(false);
-        for (int i = 0; i < 5; ++i) {
-            LVLab[i].setVisible(true);
-            LVLbut[i].setVisible(true);
-        }
         LVLsavedefault.setVisible(true);
         LVLLoadDefault.setVisible(true);
         SaveVal.setVisible(false);
@@ -87,7 +81,7 @@ void Form2::activateArrangement()
         // Only once per load: later activations (back from the manual or the notes) keep the
         // user's product and edits, which a new selection would replace with the stored values.
         if (m_program.state.BackFromReport == 0 && m_preselectProduct) {
-            const std::int16_t stored = StoredSCLProduct(m_program);
+            const std::int16_t stored = m_program.SCLValueTable.selectedProduct;
             Combo1.setListIndex(stored > 0 ? stored : 0);
         }
         m_preselectProduct = false;

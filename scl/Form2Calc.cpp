@@ -8,7 +8,6 @@
 #include "scl/Form2.h"
 #include "scl/LVLCalc.h"
 #include "scl/LVLEstimate.h"
-#include "scl/SCLProductForm.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <cmath>

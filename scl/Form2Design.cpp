@@ -73,6 +73,7 @@ void Form2::design()
     label(Label29, &Frame3D4, 120, 280, 4200, 255, "Select a manufacturer and a SCL product.");
     place(Panel3D2, &Frame3D4, 120, 560, 4300, 435);
     place(Combo1, &Panel3D2, 60, 60, 4180, 315);
+    Combo1.setStyle(platform::ComboStyle::DropDownList);
     label(LVLname, &Frame3D4, 120, 1100, 4300, 255, "");
     LVLname.setFontBold(true);
     tipButton(Command3D2, &Frame3D4, 4500, 640, "Eastern and Western species");
@@ -178,8 +179,6 @@ void Form2::design()
     for (int i = 0; i < 5; ++i) {
         LabG[i].setVisible(false);
         ButG[i].setVisible(false);
-        LVLab[i].setVisible(false);
-        LVLbut[i].setVisible(false);
     }
 
     label(Moresizes, &Frame3D3, 120, 1920, 7600, 255, "");

@@ -7,8 +7,6 @@
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
 #include "scl/LVLCalc.h"
-#include "scl/LVLEstimate.h"
-#include "scl/SCLProductForm.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <algorithm>

@@ -209,4 +209,45 @@ TEST_F(Form2Entries, CloseBoxAsksAndStaysWhenDeclined)
     EXPECT_NE(lastMessage().find("Do you wish to exit Korvanta?"), std::string::npos);
 }
 
+// A custom values file saved and loaded through the form's buttons: the loader sets the boxes and
+// options by program, and the form's own handling arranges the member class.
+TEST_F(Form2Entries, CustomValuesFileRoundTripArrangesTheForm)
+{
+    enterValues("2400", "240", "625", "1.8", "My glu-lam");
+    driver.click(form2.WidGLB);
+    driver.click(form2.SPG);
+    const auto path = driver.folder() / "mine.VAL";
+    driver.answerFile(path);
+    driver.click(form2.SaveVal);
+    driver.click(form2.Wid2x);
+    enterValues("900", "180", "625", "1.6", "Other");
+    driver.clearMessages();
+
+    driver.answerFile(path);
+    driver.click(form2.LoadVal);
+    EXPECT_EQ(form2.Text1.text(), "2400");
+    EXPECT_EQ(form2.Text4.text(), "1.8");
+    EXPECT_TRUE(form2.WidGLB.value());
+    EXPECT_TRUE(form2.ButG[0].visible());
+    EXPECT_FALSE(form2.Button2x.visible());
+    // The file keeps no lamination choice: the class selection starts it unchecked.
+    EXPECT_FALSE(form2.SPG.checked());
+    EXPECT_EQ(form2.LabG[4].caption(), "10-3/4x");
+    EXPECT_FALSE(form2.CmdTest.enabled());
+    EXPECT_FALSE(form2.LVLLoadDefault.visible());
+}
+
+TEST_F(Form2Entries, AdviceButtonsAndNotes)
+{
+    driver.click(form2.WidGLBHDR);
+    driver.click(form2.Command3D1);
+    EXPECT_EQ(lastMessage().substr(0, 15), "GLU-LAM HEADERS");
+    driver.click(form2.Wid6x);
+    driver.click(form2.Command3D3);
+    EXPECT_EQ(lastMessage().substr(0, 25), "To size round members:\r\rE");
+    driver.click(form2.Command1);
+    EXPECT_TRUE(program.form21.visible());
+    EXPECT_TRUE(form2.visible());
+}
+
 } // namespace

@@ -101,4 +101,26 @@ TEST_F(Form2Refill, GluLamRecordRunsThroughToTheReport)
     EXPECT_TRUE(driver.untrappedErrors().empty());
 }
 
+// An SCL record: the product and the record's values, not the catalogue's, are on the form when "OK
+// Calc" runs, and the stored size goes on to the report.
+TEST_F(Form2Refill, SclRecordRunsThroughWithTheRecordsValues)
+{
+    calculate("SCL Beams (LVL, PSL, LSL)");
+    driver.choose(form2.Combo1, 2);
+    driver.click(form2.LVLLoadDefault);
+    driver.retype(form2.Text1, "2500");
+    driver.click(form2.CmdEnterValues);
+    driver.retype(form2.Text6, "(2) 1-3/4x");
+    driver.retype(form2.Text7, "11-7/8");
+    driver.retype(form2.Text5, "My LVL");
+    saveThenLoadAndPrint();
+
+    EXPECT_EQ(form2.Combo1.listIndex(), 2);
+    EXPECT_EQ(form2.Text1.text(), "2500");
+    EXPECT_FALSE(form2.visible());
+    EXPECT_FLOAT_EQ(program.beam.member.Fb, 2500.0f);
+    EXPECT_FLOAT_EQ(program.beam.member.BeamDepth, 11.875f);
+    EXPECT_TRUE(driver.untrappedErrors().empty());
+}
+
 } // namespace
