@@ -22,7 +22,7 @@ Form2::Form2(app::Program& program) : Form(program.runtime, "Form2"), m_program(
         {&but32, "3-1/2x"}, {&But52, "5-1/2x"}};
     for (const auto& [button, breadth] : fixedPicks) {
         button->click(
-            [this, button, breadth = std::string{breadth}] { quickPick(breadth, button->caption()); });
+            [this, pick = button, breadth = std::string{breadth}] { quickPick(breadth, pick->caption()); });
     }
     for (int i = 0; i < 5; ++i) {
         ButG[i].click([this, i] { quickPick(LabG[i].caption(), ButG[i].caption()); });

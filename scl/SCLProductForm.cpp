@@ -6,7 +6,6 @@
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
-#include "scl/LVLEstimate.h"
 #include "scl/SCLCatalogue.h"
 #include "scl/SCLRecords.h"
 
@@ -27,13 +26,6 @@ constexpr const char* CustomInstruction =
 void message(app::Program& program, const std::string& text, platform::Icon icon = platform::Icon::None)
 {
     program.runtime.msgBox(text, platform::Buttons::OK, icon, Title);
-}
-
-void focusIfPossible(platform::Control& control)
-{
-    if (control.canFocus()) {
-        control.setFocus();
-    }
 }
 
 std::string trimRight(std::string text)
@@ -242,15 +234,9 @@ void Combo1_Click(app::Program& program)
         });
 }
 
-void LVLbut_Click(app::Program& program)
+std::int16_t StoredSCLProduct(app::Program& program)
 {
-    Form2& f2 = program.form2;
-    ApplyLVLQuickPick(program);
-    if (f2.CmdTest.enabled()) {
-        focusIfPossible(f2.CmdTest);
-    } else {
-        message(program, "Please click the 'Calculate' button", platform::Icon::Exclamation);
-    }
+    return program.SCLValueTable.selectedProduct;
 }
 
 } // namespace scl

@@ -2,6 +2,7 @@
 // "Load" and "Save" buttons of the SCL values.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace app
@@ -25,8 +26,8 @@ void LVLLoadDefault_Click(app::Program& program);
 // "Save": the boxes into SCLValueTable and its file.
 void LVLsavedefault_Click(app::Program& program);
 
-// A depth button pressed by the user or by "OK Calc".
-void LVLbut_Click(app::Program& program);
+// The product saved last (the stored selected-product index of SCLValueTable).
+std::int16_t StoredSCLProduct(app::Program& program);
 
 // E as the value boxes show it: "2.0", ".9", "1.55".
 std::string formatE(float E);

@@ -19,10 +19,10 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANTA_FUZZ=ON -DKORVANTA_WERROR=OFF \
   -DKORVANTA_QT=OFF >/dev/null
-cmake --build build-fuzz --target korvanta_fuzz_settings korvanta_fuzz_notch -j"$(nproc)"
+cmake --build build-fuzz --target korvanta_fuzz_settings korvanta_fuzz_notch korvanta_fuzz_scl -j"$(nproc)"
 
 # target and the folder of its seeds
-targets=(settings:fuzz/corpus/settings notch:tests/data/notch)
+targets=(settings:fuzz/corpus/settings notch:tests/data/notch scl:fuzz/corpus/scl)
 for entry in "${targets[@]}"; do
   target="${entry%%:*}"
   seeds="${entry#*:}"

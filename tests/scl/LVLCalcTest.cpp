@@ -243,6 +243,12 @@ TEST(SclLoadingCondition, MidspanAndThirdPointBands)
         beam::AppliedLoads loads;
         loads.PTTotal = 1000;
         EXPECT_DOUBLE_EQ(sclLoadingConditionFactor(criteria, loads), c.KL) << c.dis0 << " " << c.dis1;
+        // An overhang or continuous spans take 1.0 in every edition.
+        criteria.OHbutton = true;
+        EXPECT_DOUBLE_EQ(sclLoadingConditionFactor(criteria, loads), 1.0);
+        criteria.OHbutton = false;
+        criteria.Multibutton = true;
+        EXPECT_DOUBLE_EQ(sclLoadingConditionFactor(criteria, loads), 1.0);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "scl/LVLEstimate.h"
 #include "scl/SCLRecords.h"
 
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -96,15 +97,13 @@ TEST_F(SclForm, ProductChoiceLaysOutItsBreadths)
         const char* maker;
     };
     const Case cases[] = {
-        {0, {"1-3/4x", "2-5/8x", "(2) 1-3/4x", "(3) 1-3/4x", "(4) 1-3/4x"}, "Boise LVL 2800"},
         {14, {"1-3/4x", "2-1/2x", "3-1/2x", "5-1/2x", "7x"}, "Chantiers Chibougamau LSL"},
         {3, {"2-11/16x", "3-1/2x", "5-1/4x", "7x"}, "Trus Joist PSL"},
         {10, {"3-1/2x"}, "Trus Joist LSL"},
         {24, {}, "For SCL's Only, not for Glu-lam products."},
         {25, {"3-1/2x", "5-1/2x", "6-3/4x", "8-3/4x"}, "Rosboro X-Beam Glu-Lam"},
+        {0, {"1-3/4x", "2-5/8x", "(2) 1-3/4x", "(3) 1-3/4x", "(4) 1-3/4x"}, "Boise LVL 2800"},
     };
-    // Activation has selected the stored product 0 already; another first, so that 0 is chosen anew.
-    driver.choose(f2.Combo1, 5);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.product);
         driver.choose(f2.Combo1, c.product);
@@ -117,8 +116,8 @@ TEST_F(SclForm, ProductChoiceLaysOutItsBreadths)
     driver.choose(f2.Combo1, 23);
     EXPECT_EQ(f2.Label20.caption(),
               "Type in any valid Korvanta breadth and depth in the format shown.  Select 'OK' to test it.");
-    EXPECT_EQ(f2.Text8.text(), "0"); // custom entry #1 never saved: exponent 0
-    EXPECT_EQ(f2.Text1.text(), "");  // the Fb box's own check empties a zero
+    EXPECT_EQ(f2.Text8.text(), "0"); // custom entry #1 never saved: exponent 0 stays, Fb 0 is emptied
+    EXPECT_EQ(f2.Text1.text(), "");
 }
 
 TEST_F(SclForm, LoadWritesTheMakersValuesOnly)
@@ -386,9 +385,70 @@ TEST_F(SclForm, QuickPickFillsTheSizeBoxes)
     EXPECT_EQ(f2.Text6.text(), "(2) 1-3/4x");
     EXPECT_EQ(f2.Text7.text(), "9-1/4");
     EXPECT_EQ(f2.Text5.text(), "2.0E BC Versa-Lam 2800");
-    // Fb was typed after the last "OK Calc": the size is copied and the user is asked to calculate.
-    ASSERT_EQ(driver.messages().size(), 1u);
-    EXPECT_EQ(driver.messages()[0].text, "Please click the 'Calculate' button");
+    // A changed Fb box disables "OK Test" until "OK Calc" runs again.
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Please click the 'Calculate' button"});
+}
+
+// The custom products' estimate for a 3-1/2 in. breadth goes into the depth box: M 10,000 ft-lb, Fb 2800
+// gives d = sqrt(72 x 10000 / 9800) = 8.57 in., "9-1/4" of their own series; a zero Fb estimates nothing
+// and says so once for each button and once for the depth box.
+TEST_F(SclForm, CustomEstimateAndFailingEstimates)
+{
+    openScl();
+    driver.choose(f2.Combo1, 23);
+    type(f2.Text1, "2800");
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_EQ(f2.Text7.text(), "9-1/4");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(f2.LVLbut[i].caption(), "") << i; // empty labels: an estimate of some 500 in.
+    }
+
+    type(f2.Text1, "");
+    driver.clearMessages();
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_EQ(messageTexts(), std::vector<std::string>(6, "Error in LVLtest"));
+    EXPECT_EQ(f2.Text7.text(), "0");
+}
+
+// From the criteria form to the report: "Load", "OK Calc" (estimate, then the SCL test steps each
+// button to the smallest depth that passes), a depth button and "OK Test".
+TEST_F(SclForm, OkCalcStepsToTheSmallestPassingDepthAndOkTestReports)
+{
+    openScl();
+    driver.choose(f2.Combo1, 0);
+    driver.click(f2.LVLLoadDefault);
+    driver.clearMessages();
+    driver.click(f2.CmdEnterValues);
+    ASSERT_TRUE(f2.LVLbut[1].visible());
+    const std::string depth = f2.LVLbut[1].caption();
+    ASSERT_FALSE(depth.empty());
+    driver.click(f2.LVLbut[1]);
+    EXPECT_EQ(f2.Text6.text(), "(2) 1-3/4x");
+    EXPECT_EQ(f2.Text7.text(), depth);
+    driver.click(f2.CmdTest);
+    EXPECT_TRUE(program.form5.visible());
+    const beam::BeamState& s = program.beam;
+    // The depth passes bending and deflection, and the next smaller one of its series does not pass.
+    EXPECT_LE(s.shear.SectionModulusReq, s.member.SectionModulus);
+    EXPECT_LE(std::abs(s.deflection.TLDefl), s.deflection.TLDeflAllow);
+    EXPECT_LE(std::abs(s.deflection.LLDefl), s.deflection.LLDeflAllow);
+    EXPECT_EQ(s.smaller.NextSmallerOK, 0);
+}
+
+// The estimate takes Cr 1.04 with repetitive use for every product, those the beam test keeps at 1.0
+// included: product 13, Fb 2000, "3-1/2x": P = 2000 x 3.5 x 1.04 = 7280, d = sqrt(720000 / 7280) =
+// 9.945 in., "11-7/8" of its series.
+TEST_F(SclForm, EstimateTakesTheRepetitiveFactorForEveryProduct)
+{
+    driver.choose(program.form1.Combo1, "SCL Beams (LVL, PSL, LSL)");
+    driver.click(program.form1.Rep);
+    ASSERT_NE(program.form1.Rep.value(), 0);
+    openScl();
+    driver.choose(f2.Combo1, 13);
+    type(f2.Text1, "2000");
+    driver.runtime().dispatch([&] { scl::LVLtest(program); });
+    EXPECT_FLOAT_EQ(program.beam.member.Cr, 1.04f);
+    EXPECT_EQ(f2.LVLbut[2].caption(), "11-7/8");
 }
 
 } // namespace
