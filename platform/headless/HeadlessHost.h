@@ -44,6 +44,7 @@ struct ShownDialog
 enum class HostFailure
 {
     Clipboard,
+    ClipboardSet, // the clipboard clears, then refuses the text
     PrinterFonts,
     PrintDocument,
     OpenFolder
