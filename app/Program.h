@@ -15,6 +15,10 @@
 #include "columns/Form23.h"
 #include "columns/Form28.h"
 #include "files/RecordFile.h"
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "report/Form11.h"
 #include "report/Form16.h"
@@ -74,6 +78,12 @@ class Program
     columns::Form19 form19{*this}; // wood column data record
     columns::Form23 form23{*this}; // steel column data record
     columns::Form28 form28{*this}; // stud wall data record
+
+    // The notch check: its shared state outlives its forms.
+    notch::NotchValues notchValues;
+    notch::FormNotchwise formNotchwise{*this};
+    notch::NotchwisePrintForm notchwisePrintForm{*this};
+    notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
 };
 
 } // namespace app

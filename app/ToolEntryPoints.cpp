@@ -1,6 +1,8 @@
 // Opening the column design and the notch check from the criteria form.
 #include "app/ToolEntryPoints.h"
 
+#include "app/Program.h"
+
 namespace app
 {
 
@@ -8,8 +10,10 @@ namespace app
 // menu leaves Form1 shown, so that the user is never left without a window.
 void OpenColumnDesign(Program& /*program*/) {}
 
-// FIXME: show FormNotchwise modeless and hide Form1 once the notch subsystem builds it. Until then the
-// menu leaves Form1 shown.
-void OpenNotchCheck(Program& /*program*/) {}
+void OpenNotchCheck(Program& program)
+{
+    program.formNotchwise.show();
+    program.form1.hide();
+}
 
 } // namespace app

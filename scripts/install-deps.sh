@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need; installs nothing when all are present.
 set -euo pipefail
 packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation)
+          fonts-liberation poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -114,8 +114,7 @@ SizeTwips HeadlessHost::measureText(const FontSpec& font, std::string_view text)
 
 SizeTwips HeadlessHost::pageSize(const std::string&, int orientation)
 {
-    const SizeTwips letter{12240, 15840};
-    return orientation == 2 ? SizeTwips{letter.height, letter.width} : letter;
+    return orientation == 2 ? SizeTwips{m_page.height, m_page.width} : m_page;
 }
 
 void HeadlessHost::printDocument(const PrintedDocument& document)

@@ -65,6 +65,8 @@ class HeadlessHost : public Host
     void setScreenSize(SizeTwips size) { m_screen = size; }
     void setPrinters(PrinterList printers) { m_printers = std::move(printers); }
     void setPrinterFonts(std::vector<std::string> fonts) { m_fonts = std::move(fonts); }
+    // The sheet every printer reports, portrait; letter unless a test sets another.
+    void setPageSize(SizeTwips portrait) { m_page = portrait; }
 
     const std::vector<ShownMessage>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
@@ -109,6 +111,7 @@ class HeadlessHost : public Host
     std::filesystem::path m_folder;
     HeadlessClock m_clock;
     SizeTwips m_screen{1024 * 15, 768 * 15};
+    SizeTwips m_page{12240, 15840};
     PrinterList m_printers{{"Printer A", "Printer B"}, "Printer A"};
     std::vector<std::string> m_fonts{"Arial", "Courier New", "MS Sans Serif", "Times New Roman"};
     std::deque<MsgResult> m_messageAnswers;

@@ -1,6 +1,8 @@
 // Conversions between the form model's units and Qt's.
 #include "platform/qt/QtConvert.h"
 
+#include "platform/forms/Pictures.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPainter>
@@ -105,6 +107,35 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 
+namespace
+{
+// A line drawing at three times the screen's resolution, so that it stays sharp when stretched onto paper.
+QPixmap drawnPixmap(const DrawnPicture& drawn)
+{
+    constexpr double PixelsPerTwip = 3.0 / TwipsPerPixel;
+    QPixmap pixmap(static_cast<int>(std::lround(drawn.width * PixelsPerTwip)),
+                   static_cast<int>(std::lround(drawn.height * PixelsPerTwip)));
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 2));
+    for (const DrawnLine& line : drawn.lines) {
+        painter.drawLine(QPointF(line.x1, line.y1) * PixelsPerTwip,
+                         QPointF(line.x2, line.y2) * PixelsPerTwip);
+    }
+    for (const DrawnText& text : drawn.texts) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(static_cast<int>(std::lround(text.points * 20 * PixelsPerTwip)));
+        font.setBold(text.bold);
+        painter.setFont(font);
+        const QPointF centre = QPointF(text.x, text.y) * PixelsPerTwip;
+        painter.drawText(QRectF(centre.x() - 1000, centre.y() - 200, 2000, 400), Qt::AlignCenter,
+                         toQString(text.text));
+    }
+    return pixmap;
+}
+} // namespace
+
 QPixmap builtInPicture(std::string_view id)
 {
     if (id.empty()) {
@@ -113,6 +144,9 @@ QPixmap builtInPicture(std::string_view id)
     const QString path = QStringLiteral(":/pictures/") + toQString(id);
     if (QFile::exists(path)) {
         return QPixmap(path);
+    }
+    if (const DrawnPicture* drawn = findDrawnPicture(id)) {
+        return drawnPixmap(*drawn);
     }
     if (id == "QuickTip") {
         // Drawn rather than stored: a navy question mark for the quick-tip buttons.

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the record loaders' libFuzzer target with clang (Address and UB sanitizers) and runs it.
+# Usage: scripts/fuzz.sh [seconds]   (default 30; CI runs it briefly)
+# For a longer search, run e.g. `bash scripts/fuzz.sh 3600`; the corpus in build-fuzz/corpus grows
+# between runs, and a crash is written to build-fuzz/crash-* with the input that caused it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+
+if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-dev 2>/dev/null |
+    grep -q "install ok installed"; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends clang libclang-rt-dev
+fi
+
+out=build-fuzz
+mkdir -p "$out/corpus"
+cp tests/data/notch/*.NWD "$out/corpus/"
+# Only the loaders and the core primitives they use: no forms, no hosts.
+sources=(tests/notch/NotchRecordFuzz.cpp notch/NotchRecord.cpp notch/NotchTables.cpp platform/core/*.cpp)
+clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+  "${sources[@]}" -o "$out/record_loader_fuzz"
+"$out/record_loader_fuzz" -max_total_time="$seconds" -artifact_prefix="$out/" "$out/corpus"
