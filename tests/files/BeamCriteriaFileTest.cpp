@@ -135,6 +135,7 @@ TEST_F(CriteriaFile, SaveWritesTheRecordWorkedOutByHandAndARoundTripKeepsIt)
     EXPECT_TRUE(request.overwritePrompt);
     const Bytes saved = readAll(path);
     EXPECT_EQ(firstDifference(saved, handMadeRecord()), "");
+    keepSeed(path);
     ASSERT_FALSE(driver.messages().empty());
     EXPECT_EQ(driver.messages().back().text, "Beam Criteria saved to disk as\r\r    " + path.string());
 
@@ -231,6 +232,9 @@ TEST_F(CriteriaFile, OlderLayoutsRestoreTheirFieldsAndOneEditionOnly)
             put16(old, 1611, 0); // the -13 file names 1997 alone too
         }
         driver.putFile("old.CRI", old);
+        std::filesystem::copy_file(driver.folder() / "old.CRI",
+                                   driver.folder() / ("layout" + std::to_string(c.length) + ".CRI"));
+        keepSeed(driver.folder() / ("layout" + std::to_string(c.length) + ".CRI"));
         program.state.NDS2018 = -1;
         program.state.NDS1997 = 0;
         program.state.SavedSelectionDate.clear();

@@ -231,6 +231,10 @@ TEST_F(DataRecordFile, LayoutsFollowTheMarkerAndTheSteelFlag)
         put16(b, 4567, c.steel);
         putText(b, 4547, 20, ""); // an empty span caption
         loadFile(b);
+        std::filesystem::copy_file(driver.folder() / "rec.Dat",
+                                   driver.folder() /
+                                       (std::to_string(c.marker) + std::to_string(c.steel) + ".Dat"));
+        keepSeed(driver.folder() / (std::to_string(c.marker) + std::to_string(c.steel) + ".Dat"));
         const bool steel = c.steel == 0xFFFF;
         EXPECT_EQ(shown("Label32"), !steel);
         EXPECT_EQ(shown("Label47"), !steel);
@@ -270,6 +274,7 @@ TEST_F(DataRecordFile, CalculatedRecordRoundTrips)
     loadFile(first);
     saveThroughHeader("second.Dat");
     EXPECT_EQ(readAll(driver.folder() / "second.Dat"), first);
+    keepSeed(driver.folder() / "first.Dat");
 }
 
 TEST_F(DataRecordFile, RefusedFilesChangeNothing)

@@ -76,6 +76,7 @@ TEST_F(CustomValuesFile, SaveWritesTheHandMadeRecordAndReloadsTheExactValues)
     EXPECT_EQ(driver.host().fileDialogs().at(0).request.defaultExtension, "Val");
     const Bytes saved = readAll(path);
     EXPECT_EQ(saved, handMadeRecord());
+    keepSeed(path);
     EXPECT_EQ(driver.messages().back().text, "Custom values saved to disk as\r\r    " + path.string());
 
     driver.retype(f2.Text1, "900");

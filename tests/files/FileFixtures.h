@@ -2,10 +2,12 @@
 // touch, to show that a refused file changed nothing.
 #pragma once
 
+#include "FormSnapshots.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -47,54 +49,13 @@ inline Bytes readAll(const std::filesystem::path& path)
     return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// Every control state of a form as one text: texts, captions, values, list positions, visibility.
-inline std::string snapshot(platform::Form& form)
+// Copies a file the tests made into the fuzz seed folder named by KORVANTA_FUZZ_SEEDS, when set.
+inline void keepSeed(const std::filesystem::path& file)
 {
-    std::ostringstream out;
-    for (platform::Control* c : form.controls()) {
-        out << c->name() << c->index() << ':' << c->visible() << c->enabled();
-        switch (c->kind()) {
-        case platform::ControlKind::TextBox:
-            out << static_cast<platform::TextBox*>(c)->text();
-            break;
-        case platform::ControlKind::Label:
-            out << static_cast<platform::Label*>(c)->caption();
-            break;
-        case platform::ControlKind::CheckBox:
-            out << static_cast<platform::CheckBox*>(c)->value();
-            break;
-        case platform::ControlKind::OptionButton:
-            out << static_cast<platform::OptionButton*>(c)->value();
-            break;
-        case platform::ControlKind::ComboBox:
-        case platform::ControlKind::ListBox:
-            out << static_cast<platform::ListControl*>(c)->listIndex();
-            break;
-        case platform::ControlKind::CommandButton:
-            out << static_cast<platform::CommandButton*>(c)->caption();
-            break;
-        default:
-            break;
-        }
-        out << '\n';
+    if (const char* folder = std::getenv("KORVANTA_FUZZ_SEEDS")) {
+        std::filesystem::copy_file(file, std::filesystem::path(folder) / file.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
     }
-    return out.str();
-}
-
-// The shared values the record loaders restore.
-inline std::string stateSnapshot(app::Program& p)
-{
-    const app::SharedState& s = p.state;
-    std::ostringstream out;
-    out << s.NDS1997 << s.NDS2001 << s.NDS2005 << s.NDS2012 << s.NDS2015 << s.NDS2018 << '|'
-        << s.SelectionStatus << '|' << s.SelectionDescription << '|' << s.SavedSelectionDate << '|'
-        << s.SteelSelection << '|' << s.SavedSelection.SelectionBreadth << s.SavedSelection.SelectionDepth
-        << s.SavedSelection.SelectionSpecies << '|' << s.ChangeGuard << s.CriteriaSaveGuard
-        << p.beam.flags.DataRecordLoaded << p.beam.flags.MSRFlag << p.beam.flags.MELFlag;
-    for (const auto& note : s.ReportNotes) {
-        out << '|' << note;
-    }
-    return out.str();
 }
 
 } // namespace filetest
