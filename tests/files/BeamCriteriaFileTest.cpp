@@ -367,3 +367,27 @@ TEST_F(CriteriaFile, SavingOverALongerFileKeepsItsTail)
 }
 
 } // namespace filetest
+
+namespace filetest
+{
+
+// "Load and Print..." loads without the edition notice and goes on to calculate.
+TEST_F(CriteriaFile, LoadAndPrintLoadsAndCalculates)
+{
+    enterBeam();
+    const auto path = save("print.CRI");
+    type(f.Span, "16");
+    driver.clearMessages();
+    driver.answerFile(path);
+    driver.answerPrint(platform::PrintChoice{"Printer", 1, 1});
+    driver.menu(f.LoadandPrint);
+    for (const auto& message : driver.messages()) {
+        EXPECT_EQ(message.text.find("This criteria was saved under"), std::string::npos);
+        EXPECT_EQ(message.text.find("could not be loaded"), std::string::npos);
+    }
+    EXPECT_EQ(f.Span.text(), "12");
+    EXPECT_NE(driver.host().fileDialogs().size(), 0u);
+    EXPECT_EQ(program.beam.flags.CriteriaLoadedFlag, 0); // cleared at the calculation's hand-off
+}
+
+} // namespace filetest
