@@ -118,3 +118,26 @@ TEST(SelectionReset, ClearsOnceAndNothingWhileTheCriteriaAreSaved)
 }
 
 } // namespace filetest
+
+namespace filetest
+{
+
+// Every dialog request is whole: an open dialog after a save carries no default extension.
+TEST(RecordFileDialogs, OpenAfterSaveHasNoDefaultExtension)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    driver.answerFile(driver.folder() / "a.CRI");
+    driver.answerMessage(MsgResult::OK);
+    driver.menu(program.form1.MnuSaveBeam);
+    driver.cancelFile();
+    driver.menu(program.form1.MnuLoadBeam);
+    const auto& dialogs = driver.host().fileDialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].request.defaultExtension, "CRI");
+    EXPECT_EQ(dialogs[1].request.kind, platform::FileDialogKind::Open);
+    EXPECT_EQ(dialogs[1].request.defaultExtension, "");
+    EXPECT_FALSE(dialogs[1].request.overwritePrompt);
+}
+
+} // namespace filetest
