@@ -30,12 +30,6 @@ Harness& harness()
     return h;
 }
 
-std::string everything(app::Program& p)
-{
-    return filetest::snapshot(p.form1) + filetest::snapshot(p.form2) + filetest::snapshot(p.form6) +
-           filetest::snapshot(p.form7) + filetest::stateSnapshot(p);
-}
-
 #if KORVANTA_FUZZ_KIND == 1
 constexpr files::RecordKind Kind = files::RecordKind::BeamCriteria;
 #elif KORVANTA_FUZZ_KIND == 2
@@ -68,6 +62,19 @@ void load(app::Program& p)
     default:
         p.runtime.dispatch([&] { files::LoadDataRecord(p); });
         break;
+    }
+}
+
+// What the kind's loader may touch.
+std::string everything(app::Program& p)
+{
+    switch (Kind) {
+    case files::RecordKind::BeamCriteria:
+        return filetest::snapshot(p.form1) + filetest::snapshot(p.form7) + filetest::stateSnapshot(p);
+    case files::RecordKind::CustomValues:
+        return filetest::snapshot(p.form1) + filetest::snapshot(p.form2) + filetest::stateSnapshot(p);
+    default:
+        return filetest::snapshot(p.form6) + filetest::stateSnapshot(p);
     }
 }
 
