@@ -323,3 +323,31 @@ TEST_F(DataRecordFile, RefusedFilesChangeNothing)
 }
 
 } // namespace filetest
+
+namespace filetest
+{
+
+// The slot map with the marker, notes, steel flag and the reserved bytes covers the record without a
+// gap or an overlap.
+TEST(DataRecordSlots, FieldsRunWithoutGapsToTheRecordLength)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> fields{{0, 2}, {3662, 595}, {4567, 2}, {4799, 10}};
+    for (std::size_t at : {582, 602, 622, 642, 802, 842, 862, 982, 1142, 2142, 3002, 3162, 3182, 3482}) {
+        fields.emplace_back(at, 20);
+    }
+    for (const auto* slots : {&files::dataRecordLabelSlots(), &files::dataRecordTailSlots(),
+                              &files::dataRecordStabilitySlots()}) {
+        for (const auto& slot : *slots) {
+            fields.emplace_back(slot.offset, slot.width);
+        }
+    }
+    std::sort(fields.begin(), fields.end());
+    std::size_t end = 0;
+    for (const auto& [offset, width] : fields) {
+        EXPECT_EQ(offset, end) << "field at " << offset;
+        end = offset + width;
+    }
+    EXPECT_EQ(end, files::DataRecordLength);
+}
+
+} // namespace filetest
