@@ -104,8 +104,11 @@ void SaveDataRecord(app::Program& program)
     runWriter(program, RecordKind::BeamData, program.recordFiles.BeamDataRecord, steps);
 }
 
+namespace
+{
+
 // The column record files come with the columns; until then their saves end as cancelled ones.
-static void notSaved(app::Program& program, const char* filter, const char* name)
+void notSaved(app::Program& program, const char* filter, const char* name)
 {
     platform::FileDialogRequest request;
     request.kind = platform::FileDialogKind::Save;
@@ -117,6 +120,8 @@ static void notSaved(app::Program& program, const char* filter, const char* name
     program.runtime.msgBox("The Data Record was not saved.", platform::Buttons::OK, platform::Icon::None,
                            "Korvanta");
 }
+
+} // namespace
 
 void SaveWoodColumnRecord(app::Program& program)
 {

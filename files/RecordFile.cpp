@@ -14,8 +14,7 @@ namespace
 
 constexpr const char* Title = "Korvanta";
 
-platform::FileDialogRequest dialogRequest(app::Program& program, const RecordKindInfo& info,
-                                          platform::FileDialogKind kind)
+platform::FileDialogRequest dialogRequest(const RecordKindInfo& info, platform::FileDialogKind kind)
 {
     platform::FileDialogRequest request;
     request.kind = kind;
@@ -23,11 +22,11 @@ platform::FileDialogRequest dialogRequest(app::Program& program, const RecordKin
     request.title = std::string(kind == platform::FileDialogKind::Open ? info.openTitle : info.saveTitle);
     request.filter = std::string(info.filter);
     request.filterIndex = 2;
+    // Each request is whole: an open dialog carries no default extension from an earlier save.
     if (kind == platform::FileDialogKind::Save) {
-        program.recordFiles.dialogDefaultExtension = std::string(info.extension);
+        request.defaultExtension = std::string(info.extension);
         request.overwritePrompt = true;
     }
-    request.defaultExtension = program.recordFiles.dialogDefaultExtension;
     return request;
 }
 
@@ -52,8 +51,7 @@ LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& 
     LoadOutcome outcome = LoadOutcome::Refused;
     const bool done = platform::leaveOnError(
         [&] {
-            const auto path =
-                runtime.fileDialog(dialogRequest(program, info, platform::FileDialogKind::Open), true);
+            const auto path = runtime.fileDialog(dialogRequest(info, platform::FileDialogKind::Open), true);
             platform::ReadResult read = platform::readRecord(*path, info.length);
             // A file without a whole marker is no record of any kind.
             if (read.fileLength < 2 || !acceptsMarker(info, read.record.i16(0))) {
@@ -88,8 +86,7 @@ bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer,
     platform::Runtime& runtime = program.runtime;
     const bool written = platform::leaveOnError(
         [&] {
-            const auto path =
-                runtime.fileDialog(dialogRequest(program, info, platform::FileDialogKind::Save), true);
+            const auto path = runtime.fileDialog(dialogRequest(info, platform::FileDialogKind::Save), true);
             // The whole record is built in memory first: a failing field writes nothing at all.
             platform::Record record = buffer;
             record.setI16(0, info.writtenMarker);

@@ -24,8 +24,6 @@ struct RecordBuffers
     platform::Record BeamCriteriaRecord{1613};
     platform::Record CustomValuesRecord{66};
     platform::Record BeamDataRecord{4809};
-    // The one file dialog is shared: an open dialog keeps the default extension of the last save.
-    std::string dialogDefaultExtension;
 };
 
 enum class LoadOutcome

@@ -19,10 +19,13 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANTA_FUZZ=ON -DKORVANTA_WERROR=OFF \
   -DKORVANTA_QT=OFF >/dev/null
-cmake --build build-fuzz --target korvanta_fuzz_settings korvanta_fuzz_notch korvanta_fuzz_scl -j"$(nproc)"
-
 # target and the folder of its seeds
-targets=(settings:fuzz/corpus/settings notch:tests/data/notch scl:fuzz/corpus/scl)
+targets=(settings:fuzz/corpus/settings notch:tests/data/notch scl:fuzz/corpus/scl criteria:tests/data/files
+         custom_values:tests/data/files data_record:tests/data/files)
+names=()
+for entry in "${targets[@]}"; do names+=("korvanta_fuzz_${entry%%:*}"); done
+cmake --build build-fuzz --target "${names[@]}" -j"$(nproc)"
+
 for entry in "${targets[@]}"; do
   target="${entry%%:*}"
   seeds="${entry#*:}"

@@ -135,7 +135,7 @@ void HeadlessHost::clearClipboard()
 
 void HeadlessHost::setClipboardText(std::string_view utf8)
 {
-    if (takeFailure(HostFailure::Clipboard)) {
+    if (takeFailure(HostFailure::Clipboard) || takeFailure(HostFailure::ClipboardSet)) {
         raise(err::ClipboardOpen);
     }
     m_clipboard = std::string(utf8);

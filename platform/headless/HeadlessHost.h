@@ -44,6 +44,7 @@ struct ShownDialog
 enum class HostFailure
 {
     Clipboard,
+    ClipboardSet, // the clipboard clears, then refuses the text
     PrinterFonts,
     PrintDocument,
     OpenFolder,
@@ -73,6 +74,7 @@ class HeadlessHost : public Host
     const std::vector<ShownMessage>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
     const std::vector<ShownDialog>& fileDialogs() const { return m_fileDialogs; }
+    void clearFileDialogs() { m_fileDialogs.clear(); }
     int beeps() const { return m_beeps; }
     std::optional<std::string> clipboardText() const { return m_clipboard; }
     const std::vector<PrintedDocument>& printed() const { return m_printed; }

@@ -12,9 +12,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTimer>
 #include <filesystem>
@@ -254,3 +256,15 @@ TEST_F(QtHostProgram, Form1ShowsTheModelAndRefusesACommaThroughIt)
 }
 
 } // namespace
+
+// The record's clipboard text arrives as plain text with its TABs and LFs as they were.
+TEST(QtHostClipboard, PlainTextKeepsTabsAndLineFeeds)
+{
+    platform::qt::QtHost host(freshFolder());
+    const std::string text = "Label132\n\n\tLabel142\tB\xC2\xB3\n    Actual\t";
+    host.clearClipboard();
+    host.setClipboardText(text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    std::filesystem::remove_all(host.programFolder());
+}
