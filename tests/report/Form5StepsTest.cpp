@@ -93,9 +93,9 @@ TEST_F(Form5Steps, RoundMembersStepTheirDiameterByAnInch)
     }
 }
 
-// A failing statement shows the button's message once and the click goes on; a failing condition
-// enters the branch it guards.
-TEST_F(Form5Steps, TheTrapReportsEachFailingStatementAndGoesOn)
+// A diameter too large to read never reaches the step: the custom values form refuses it where it is
+// written, so the click's trap has nothing to report.
+TEST_F(Form5Steps, AnUnreadableDiameterIsRefusedBeforeAnyStep)
 {
     programDoes([&] {
         f1.group(8).setValue(true);
@@ -103,19 +103,15 @@ TEST_F(Form5Steps, TheTrapReportsEachFailingStatementAndGoesOn)
         program.form2.Diam.setText("12");
     });
     showReport();
-    programDoes([&] { program.form2.Diam.setText("1E+999"); }); // too large to read
+    programDoes([&] { program.form2.Diam.setText("1E+999"); });
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text,
+              "Please enter a valid numeric diameter in inches and decimal fraction, if any.");
+    driver.clearMessages();
     driver.click(f5.CmdNextSize);
-    ASSERT_EQ(driver.messages().size(), 2u); // the new diameter, then the end check's condition
     for (const auto& message : driver.messages()) {
-        EXPECT_EQ(message.text, "Error at CmdNextSizeup");
-        EXPECT_EQ(message.icon, platform::Icon::Exclamation);
-        EXPECT_EQ(message.title, "Korvanta");
+        EXPECT_NE(message.text, "Error at CmdNextSizeup");
     }
-    EXPECT_EQ(program.form2.Diam.text(), "1E+999");
-    EXPECT_EQ(program.form2.Text6.text(), "1E+999 in.");
-    EXPECT_EQ(woodTests, 1);
-    EXPECT_EQ(stepsEnabled(), steps(true, false, false, false));
-    expectCleanRun();
 }
 
 TEST_F(Form5Steps, SclDepthUpByTheProductTable)

@@ -94,7 +94,7 @@ class CustomQuickPicks : public testing::Test
 TEST_F(CustomQuickPicks, DimensionLumberButtonsEndOnTheirSmallestPassingDepths)
 {
     enterBeam("12", "200", "100");
-    driver.click(form2.Button4x); // a caption from an earlier class must go
+    // A caption left from an earlier class must go.
     driver.runtime().dispatch([&] { form2.Button4x.setCaption("8"); });
     okCalc();
     expectPresizingEnded();
