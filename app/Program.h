@@ -11,17 +11,26 @@
 #include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
 #include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
+#include "report/Form11.h"
 #include "report/Form16.h"
+#include "report/Form17.h"
 #include "report/Form21.h"
+#include "report/Form24.h"
 #include "report/Form5.h"
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/RecordState.h"
+#include "report/MemberTests.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
@@ -46,6 +55,9 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
+    report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    // The member tests the report's step buttons and fill call; a test may put stand-ins here.
+    report::MemberTests memberTests = report::programMemberTests();
     steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
@@ -70,6 +82,13 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
+    report::Form11 form11{*this};  // load location diagram
+    report::Form17 form17{*this};  // uniformly increasing load picture
+    report::Form24 form24{*this};  // printout font
+    columns::Form18 form18{*this}; // column criteria
+    columns::Form19 form19{*this}; // wood column data record
+    columns::Form23 form23{*this}; // steel column data record
+    columns::Form28 form28{*this}; // stud wall data record
 };
 
 } // namespace app

@@ -203,6 +203,14 @@ struct NextSmallerResults
     float SmallerCantCL = 1.0f;
 };
 
+// What the report fill decides itself (the no-splits shear case of NDS 1997), which the data record
+// prints.
+struct ReportValues
+{
+    std::int16_t NoSplitsOK = 0; // -1: the member passes shear only when specified with no splits
+    float FvNoSplits = 0;        // psi, twice FvAdj
+};
+
 // The bending values of the selection form's grade columns, Fb in psi: SpeciesFbTable[slot][block].
 using SpeciesFbTableArray = std::array<std::array<std::int16_t, 8>, 10>;
 
@@ -215,6 +223,7 @@ struct BeamState
     ShearResults shear;
     StabilityResults stability;
     NextSmallerResults smaller;
+    ReportValues report;
     SpeciesFbTableArray SpeciesFbTable{}; // filled by each pre-sizing of the selection form
 };
 
