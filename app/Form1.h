@@ -425,7 +425,7 @@ class Form1 final : public platform::Form
     void Command3D23_Click();
     void Command3D21_Click();
     void Command3D22_Click();
-    void IncCalcButton_Click();
+    bool IncCalcButton_Click(); // false: an entry was refused and nothing computed
     void Frame3D3_DblClick();
     void Frame3D4_DblClick();
     void Frame3D5_DblClick();

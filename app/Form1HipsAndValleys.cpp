@@ -35,7 +35,7 @@ void focusIfPossible(platform::Control& control)
 } // namespace
 
 // "OK" of the hips and valleys frame.
-void Form1::IncCalcButton_Click()
+bool Form1::IncCalcButton_Click()
 {
     using platform::num::toSingle;
     SharedState& s = m_program.state;
@@ -52,17 +52,17 @@ void Form1::IncCalcButton_Click()
     };
     if (valueOf(IncTL) <= 0) {
         refuse("Please enter a total (Live + Dead) load in PSF.", IncTL);
-        return;
+        return false;
     }
     if (Roofbutton.checked() && valueOf(IncLL) <= 0) {
         refuse("The Roof Slope Adjustment is checked. Please enter the Live Load in PSF so Korvanta can "
                "complete the calculation.",
                IncLL);
-        return;
+        return false;
     }
     if (valueOf(Trib1) <= 0 || valueOf(Trib2) <= 0) {
         refuse("Please enter distances (lengths) for the tributary area calculation.", Trib1);
-        return;
+        return false;
     }
 
     const double trib1Ft = valueOf(Trib1);
@@ -85,7 +85,7 @@ void Form1::IncCalcButton_Click()
         // The entry rules keep Span empty or above zero; a span that reads 0 is refused like an empty one.
         if (valueOf(Span) <= 0) {
             refuse("Please enter a Span or select the Span Auto-calc feature.", Span);
-            return;
+            return false;
         }
         spanFt = valueOf(Span);
     }
@@ -101,7 +101,7 @@ void Form1::IncCalcButton_Click()
             " Please select at least one 'area' on roof plan diagram to be include in the area calculation. "
             "The white squares are checkboxes and at least one must be 'checked'.",
             Areas(0));
-        return;
+        return false;
     }
     // Each roof-plan area carries a quarter of the square of the two tributary lengths.
     const double areaFactor = areaCount * 0.25;
@@ -143,6 +143,7 @@ void Form1::IncCalcButton_Click()
     CmdOK.setEnabled(true);
     Command3D25.setForeColor(platform::rgb(0, 0, 0));
     focusIfPossible(CmdOK);
+    return true;
 }
 
 } // namespace app

@@ -280,7 +280,4 @@ void Form1::NoteButton_Click()
     m_program.form21.show();
 }
 
-// FIXME: checks the span and loads and opens the load location diagram Form11; comes with that form.
-void Form1::ViewDiagrmbutton_Click() {}
-
 } // namespace app

@@ -42,8 +42,36 @@ void OkCalculateForms::resetSelectionPointer()
     m_program.form3.setMousePointer(0);
 }
 
-// There is no load location diagram form yet; once there is, it is unloaded here, loaded or not.
-void OkCalculateForms::unloadLoadDiagram() {}
+// The next showing or print draws the diagram afresh from the boxes.
+void OkCalculateForms::unloadLoadDiagram()
+{
+    m_program.form11.unload();
+}
+
+// The data record lists the loads as analysed, whatever the criteria form shows when it is composed.
+void OkCalculateForms::keepAnalysedLoads()
+{
+    Form1& f = m_program.form1;
+    report::AnalysedLoads& l = m_program.record.loads;
+    l.captured = true;
+    l.UNIF = f.UNIF.text();
+    l.LUNIF = f.LUNIF.text();
+    for (int i = 0; i < 6; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        l.PT[k] = f.PT(i).text();
+        l.LPT[k] = f.LPT(i).text();
+        l.DIS[k] = f.DIS(i).text();
+    }
+    for (int i = 0; i < 5; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        l.PAR[k] = f.PAR(i).text();
+        l.LPAR[k] = f.LPAR(i).text();
+        l.BEGP[k] = f.BEGP(i).text();
+        l.ENDP[k] = f.ENDP(i).text();
+    }
+    l.IncUnifTL = f.IncUnifTL.text();
+    l.IncUnifLL = f.IncUnifLL.text();
+}
 
 void OkCalculateForms::unloadCustomValuesForm()
 {

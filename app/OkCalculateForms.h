@@ -26,6 +26,7 @@ class OkCalculateForms final : public beam::OkCalculateUi
     void resetCriteriaPointer() override;
     void keepEnteredLoads() override;
     void writeBox(const beam::BoxWrite& write) override;
+    void keepAnalysedLoads() override;
     void showProgressWindow() override;
     void setProgress(int percent) override;
     void handOff(beam::HandOff target) override;

@@ -15,13 +15,21 @@
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
 #include "notch/StdSizesForm.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "platform/forms/Runtime.h"
+#include "report/Form11.h"
 #include "report/Form16.h"
+#include "report/Form17.h"
 #include "report/Form21.h"
+#include "report/Form24.h"
 #include "report/Form5.h"
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
@@ -47,6 +55,7 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     steel::SteelState steel; // shape table, check setup and results of the steel path
+    report::RecordState record; // record kinds, notes answer, analysed loads of the data record
 
     Form1 form1;
     report::Form7 form7;
@@ -70,6 +79,13 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
+    report::Form11 form11{*this};  // load location diagram
+    report::Form17 form17{*this};  // uniformly increasing load picture
+    report::Form24 form24{*this};  // printout font
+    columns::Form18 form18{*this}; // column criteria
+    columns::Form19 form19{*this}; // wood column data record
+    columns::Form23 form23{*this}; // steel column data record
+    columns::Form28 form28{*this}; // stud wall data record
 };
 
 } // namespace app

@@ -105,6 +105,7 @@ void analyse(BeamCriteria& criteria, BeamState& state, OkCalculateUi& ui)
     for (const BoxWrite& write : adjustLoadBoxes(criteria, state)) {
         ui.writeBox(write);
     }
+    ui.keepAnalysedLoads();
     ui.showProgressWindow();
     AppliedLoads& loads = state.loads;
     computeLoadTotals(criteria, loads, HipValleyTotals::FromLoadBoxes);

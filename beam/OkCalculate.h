@@ -28,6 +28,9 @@ class OkCalculateUi : public BeamUi
     virtual void keepEnteredLoads() {}
     // Writes a box of the criteria form; its change rule runs at once (ChangeGuard is set meanwhile).
     virtual void writeBox(const BoxWrite& write) = 0;
+    // Keeps the load texts as the analysis uses them (after the slope and spacing adjustment), for the
+    // data record; called right after the boxes were adjusted.
+    virtual void keepAnalysedLoads() {}
     virtual void showProgressWindow() = 0; // Form4 shown modeless and repainted
     virtual void setProgress(int percent) = 0;
     // Shows the selection form, whose activation runs inside the show, then hides Form1 and Form4.

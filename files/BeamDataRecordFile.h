@@ -1,4 +1,5 @@
-// The beam data record file (*.Dat): a finished data record loaded back into the data record form.
+// The beam data record file (*.Dat) and the clipboard copy of the record: a finished data record
+// stored, loaded back into the data record form, or copied as text.
 #pragma once
 
 namespace app
@@ -9,8 +10,15 @@ class Program;
 namespace files
 {
 
-// Asks for a data record file and fills the data record form Form6 from it. Callers tell a loaded
-// record by Form6.Label61, which keeps its design text until a record fills it.
-void LoadDataRecord(app::Program& program);
+// Asks for a data record file and fills the data record form Form6 from it; true when a record was
+// loaded.
+bool LoadDataRecord(app::Program& program);
+// Asks where to save and writes Form6's captions, the report header form's boxes and the notes.
+void SaveDataRecord(app::Program& program);
+// Copies Form6's captions to the clipboard as text.
+void CopyBeamRecordToClipboard(app::Program& program);
+// The column data records, Form19 and Form23.
+void SaveWoodColumnRecord(app::Program& program);
+void SaveSteelColumnRecord(app::Program& program);
 
 } // namespace files

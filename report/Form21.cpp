@@ -40,6 +40,29 @@ void Form21::Command2_Click()
     hide();
 }
 
+// "Clear All Notes": the stored notes stay until "Done".
+void Form21::Command3_Click()
+{
+    for (platform::TextBox* box : noteBoxes()) {
+        box->setText("");
+    }
+    if (Text1.canFocus()) {
+        Text1.setFocus();
+    }
+}
+
+void Form21::Command3D1_Click()
+{
+    m_program.runtime.msgBox(
+        "Your notes may be up to seven lines with a maximum of 85 characters per line.  Notes are for adding "
+        "descriptions of special loading conditions or specifying special requirements such as nailing or "
+        "bolting "
+        "for built-up columns, etc.\r\rNotes may be saved to disk with a data record or printed at the "
+        "bottom of a "
+        "data record printout.",
+        platform::Buttons::OK, platform::Icon::None, "Korvanta");
+}
+
 void Form21::showStoredNotes()
 {
     std::size_t line = 0;

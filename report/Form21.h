@@ -30,8 +30,10 @@ class Form21 final : public platform::Form
     platform::TextBox Text5{*this, "Text5"};
     platform::TextBox Text6{*this, "Text6"};
     platform::TextBox Text7{*this, "Text7"};
-    platform::CommandButton Command1{*this, "Command1"}; // "Done"
-    platform::CommandButton Command2{*this, "Command2"}; // "Cancel"
+    platform::CommandButton Command1{*this, "Command1"};     // "Done"
+    platform::CommandButton Command2{*this, "Command2"};     // "Cancel"
+    platform::CommandButton Command3{*this, "Command3"};     // "Clear All Notes"
+    platform::CommandButton Command3D1{*this, "Command3D1"}; // help
 
     // Text1..Text7 in line order.
     std::array<platform::TextBox*, 7> noteBoxes()
@@ -47,6 +49,8 @@ class Form21 final : public platform::Form
     void Text_GotFocus();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
+    void Command3D1_Click();
     void showStoredNotes();
 
     app::Program& m_program;

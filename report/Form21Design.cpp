@@ -36,9 +36,15 @@ void Form21::design()
     place(Command2, nullptr, 3540, 3300, 1155, 375);
     Command2.setCaption("Cancel");
     Command2.setTabIndex(8);
+    place(Command3, nullptr, 4800, 3300, 1572, 372);
+    Command3.setCaption("Clear All Notes");
+    Command3.setTabIndex(9);
+    tipButton(Command3D1, nullptr, 840, 600, "About the notes");
 
     Command1.click([this] { Command1_Click(); });
     Command2.click([this] { Command2_Click(); });
+    Command3.click([this] { Command3_Click(); });
+    Command3D1.click([this] { Command3D1_Click(); });
 }
 
 } // namespace report

@@ -178,6 +178,24 @@ QPixmap builtInPicture(std::string_view id)
         }
         return book;
     }
+    if (id == "Support" || id == "PointLoadArrow" || id == "PointLoadArrowNavy") {
+        // Drawn 32 x 32 pictures of the load entry diagram: a support triangle, a point load arrow.
+        QPixmap glyph(32, 32);
+        glyph.fill(Qt::transparent);
+        QPainter painter(&glyph);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.5));
+        if (id == "Support") {
+            const QPointF triangle[] = {{16, 2}, {4, 24}, {28, 24}};
+            painter.setBrush(Qt::white);
+            painter.drawPolygon(triangle, 3);
+        } else {
+            painter.setBrush(id == "PointLoadArrow" ? QColor(Qt::white) : QColor(0, 0, 128));
+            const QPointF arrow[] = {{12, 2}, {20, 2}, {20, 18}, {27, 18}, {16, 30}, {5, 18}, {12, 18}};
+            painter.drawPolygon(arrow, 7);
+        }
+        return glyph;
+    }
     return {};
 }
 
