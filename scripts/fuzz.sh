@@ -18,10 +18,10 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANTA_FUZZ=ON \
   -DKORVANTA_QT=OFF >/dev/null
-cmake --build build-fuzz --target korvanta_fuzz_settings korvanta_fuzz_notch -j"$(nproc)"
+cmake --build build-fuzz --target korvanta_fuzz_settings korvanta_fuzz_notch korvanta_fuzz_stud -j"$(nproc)"
 
 # target and the folder of its seeds
-targets=(settings:fuzz/corpus/settings notch:tests/data/notch)
+targets=(settings:fuzz/corpus/settings notch:tests/data/notch stud:tests/data/columns)
 for entry in "${targets[@]}"; do
   target="${entry%%:*}"
   seeds="${entry#*:}"
