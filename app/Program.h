@@ -15,6 +15,7 @@
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
+#include "columns/StudCheck.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
@@ -56,6 +57,7 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    columns::StudState stud;    // results of the last stud wall check
     // The member tests the report's step buttons and fill call; a test may put stand-ins here.
     report::MemberTests memberTests = report::programMemberTests();
     steel::SteelState steel; // shape table, check setup and results of the steel path

@@ -50,6 +50,13 @@ struct StudResults
 constexpr int StudStationCount = 201;
 using StudStationTable = std::array<std::array<float, 5>, StudStationCount>;
 
+// What the stud check keeps between checks: its results and its station table.
+struct StudState
+{
+    StudResults results;
+    StudStationTable table{};
+};
+
 // Stud breadths and depths by list position, in.
 constexpr std::array<double, 6> StudBreadths{1.5, 2.5, 3.5, 3.0, 4.5, 6.0};
 constexpr std::array<double, 3> StudDepths{3.5, 5.5, 7.25};
