@@ -11,6 +11,8 @@
 #include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
 #include "columns/Form18.h"
 #include "columns/Form19.h"
 #include "columns/Form23.h"
@@ -91,6 +93,8 @@ class Program
     columns::Form19 form19{*this}; // wood column data record
     columns::Form23 form23{*this}; // steel column data record
     columns::Form28 form28{*this}; // stud wall data record
+    columns::ColumnState columnState; // criteria and results of the column path
+    columns::Form10 form10{*this};    // steel column selection
 };
 
 } // namespace app
