@@ -4,6 +4,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "columns/Form28.h"
+#include "columns/StudSketch.h"
 
 #include <array>
 
@@ -253,7 +254,8 @@ void Form28::design()
         b.shape->setShape(platform::ShapeKind::Rectangle);
     }
     place(Image1, nullptr, 1380, 7680, 2295, 3975);
-    Image1.setPicture("StudWallSketch");
+    registerStudSketch();
+    Image1.setPicture(StudSketchPicture);
     button3D(CmdPrint, nullptr, 180, 2520, 915, 375, "Print");
     CmdPrint.setFontBold(true);
     menu(MnuBack, nullptr, "<- &Back");
