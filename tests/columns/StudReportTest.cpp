@@ -301,3 +301,22 @@ TEST_F(StudReport, PrintsThroughTheReportHeaderForm)
 }
 
 } // namespace
+
+namespace
+{
+
+// Without a breadth the stud area is 0: the division at fc fails inside the check's trap, which names
+// itself once and leaves the Report button as it was.
+TEST_F(StudReport, ArithmeticFailureEndsInTheChecksOwnMessage)
+{
+    driver.runtime().dispatch([&] { f18.BreadthCombo.setListIndex(-1); });
+    driver.clearMessages();
+    driver.click(f18.StudOKCalcbutton);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "Error at Wind/Stud Ok Calc");
+    EXPECT_FALSE(f18.StudReportbutton.enabled());
+    EXPECT_EQ(f18.StudStatusLabel.caption(), "Adequate");
+    EXPECT_TRUE(driver.untrappedErrors().empty());
+}
+
+} // namespace
