@@ -14,6 +14,7 @@
 #include "columns/ColumnState.h"
 #include "columns/Form10.h"
 #include "columns/Form18.h"
+#include "columns/Form20.h"
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
@@ -95,6 +96,7 @@ class Program
     columns::Form28 form28{*this}; // stud wall data record
     columns::ColumnState columnState; // criteria and results of the column path
     columns::Form10 form10{*this};    // steel column selection
+    columns::Form20 form20{*this};    // wood column selection
 };
 
 } // namespace app

@@ -260,6 +260,7 @@ void Form10::MnuExit_Click()
 {
     m_program.form18.unload();
     m_program.form19.unload();
+    m_program.form20.unload();
     unload();
     m_program.form23.unload();
     m_program.form1.show();

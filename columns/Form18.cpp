@@ -298,8 +298,17 @@ void Form18::CmdOK_Click()
             m_program.form10.show();
             return;
         }
-        // FIXME: show the wood column selection form with these quick picks once it is built.
+        Form20& f20 = m_program.form20;
+        f20.ResetColumnPickGrid();
+        f20.ClearColumnPickResults();
         cs.picks = QuickPickWoodColumns(cs.criteria, woodSetup(), cs.factors);
+        for (int i = 0; i <= 4; ++i) {
+            f20.ColDep(i).setCaption(cs.picks.captions[static_cast<std::size_t>(i)]);
+        }
+        f20.NoneWorkLabel.setCaption(cs.picks.noneWork ? "No columns from the database meet the requirements."
+                                                       : "");
+        f20.show();
+        hide();
     } catch (const platform::RuntimeError&) {
         m_program.runtime.msgBox("Error in Column OK");
     }
@@ -374,6 +383,7 @@ void Form18::MnuExit_Click()
     m_program.record.SteelColRecordLoaded = 0;
     unload();
     m_program.form19.unload();
+    m_program.form20.unload();
     m_program.form10.unload();
     m_program.form23.unload();
     m_program.form28.unload();

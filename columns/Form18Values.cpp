@@ -113,7 +113,7 @@ void Form18::Form_Load()
 void Form18::ColSpeciesCombo_Click()
 {
     try {
-        // FIXME: empty Form20's SelectColumnText once the wood column selection form is built.
+        m_program.form20.SelectColumnText.setText("");
         if (TimberButton.value()) {
             lookUpValues(ColumnValueGroup::PostAndTimber);
         } else if (StringerButton.value()) {
