@@ -33,8 +33,8 @@
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
-#include "report/RecordState.h"
 #include "report/MemberTests.h"
+#include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
 #include "steel/SteelState.h"
@@ -87,6 +87,8 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
+
+    // The data record's windows and the column records.
     report::Form11 form11{*this};  // load location diagram
     report::Form17 form17{*this};  // uniformly increasing load picture
     report::Form24 form24{*this};  // printout font

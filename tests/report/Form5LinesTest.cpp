@@ -83,6 +83,7 @@ TEST_F(Form5Lines, DeadLoadLineByCase)
         float llDefl, dlDefl, creep;
         const char* pitch; // "" leaves the roof slope off
         const char* line;
+        int group = 0;
     };
     const Case cases[] = {
         {"2x", 0, 0.4f, 1.5f, "", ""},
@@ -96,6 +97,9 @@ TEST_F(Form5Lines, DeadLoadLineByCase)
          "Dead Load Deflection (x 1.5 for creep)= is 0.40   Recommended Camber is 0.60"},
         {"GLB", 0.2f, 0.005f, 1.5f, "",
          "Dead Load Deflection (x 1.5 for creep)= is <0.01   Recommended Camber is < .015"},
+        // An SCL member after a glu-lam keeps no camber and no glu-lam class of its own.
+        {"GLB", 0.2f, 0.4f, 1.5f, "", "Dead Load Deflection (x 1.5 for creep)= 0.40   ...seems a bit high.",
+         7},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -104,6 +108,7 @@ TEST_F(Form5Lines, DeadLoadLineByCase)
         program.beam.deflection.DLDefl = c.dlDefl;
         program.beam.deflection.CreepFactor = c.creep;
         programDoes([&] {
+            f1.group(c.group).setValue(true);
             f1.Roofbutton.setValue(*c.pitch != '\0' ? 1 : 0);
             f1.Pitchtext.setText(c.pitch);
             report::LoadReportForm(program);

@@ -70,6 +70,50 @@ TEST(Form5Road, OkTestOfAWoodSizeShowsTheHandDerivedReport)
     EXPECT_TRUE(driver.untrappedErrors().empty());
 }
 
+// Simple span 20 ft, 300 plf total of which 200 plf live, self weight neglected, no shear reduction,
+// Cd 1.00, dry; 5-1/8 x 18 GLB 24F-V4 DF/DF (Fbx 2400 psi, Ex 1,800,000 psi; Fvx 240 psi, the value of
+// the NDS 2001 Supplement Table 5A that the program's glu-lam table carries), fully braced, so the volume
+// factor governs: CV = (21/20)^0.1 (12/18)^0.1 (5.125/5.125)^0.1 = 0.965. S = bd²/6 = 276.75 in³, A = 92.25
+// in², I = bd³/12 = 2,490.75 in⁴.
+//   M = wL²/8 = 180,000 in-lb; Sreq = 180,000 / (2400 x 0.965) = 77.72 in³ (28 %).
+//   V = 3,000 lb; Areq = 1.5V / 240 = 18.75 in² (fv 48.8 psi, 20 %).
+//   Dead-load deflection 5wL⁴/384EI at 100 plf = 0.080 in., x 1.5 for creep = 0.12 in.; camber 1.5 x
+//   0.12 = 0.18 in. Live-load deflection 0.161 in. (L / 1494).
+TEST(Form5Road, GluLamReportShowsTheCamberOfItsDeadLoadDeflection)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    app::Form1& f1 = program.form1;
+    report::Form5& f5 = program.form5;
+    driver.choose(f1.Combo1, "Hem Fir / DF-Larch");
+    driver.retype(f1.Span, "20");
+    driver.retype(f1.UNIF, "300");
+    driver.retype(f1.LUNIF, "200");
+    driver.click(f1.NoWeight);
+    driver.click(f1.Reducechk);
+    driver.click(f1.CmdOK);
+    ASSERT_TRUE(program.form3.visible());
+    driver.retype(program.form3.Text1, "5-1/8x");
+    driver.retype(program.form3.Text2, "18");
+    driver.retype(program.form3.Text3, "GLB 24F-V4 DF/DF");
+    driver.clearMessages();
+    driver.click(program.form3.CmdOK);
+
+    ASSERT_TRUE(f5.visible());
+    EXPECT_EQ(f5.SectionReq.caption(), "77.72");
+    EXPECT_EQ(f5.SectionProp.caption(), "276.75");
+    EXPECT_EQ(f5.SecPercent.caption(), "28%");
+    EXPECT_EQ(f5.ShearReq.caption(), "18.75");
+    EXPECT_EQ(f5.ShearProp.caption(), "92.25");
+    EXPECT_EQ(f5.HorPercent.caption(), "20%");
+    EXPECT_EQ(f5.LDeflProp.caption(), "0.16");
+    EXPECT_EQ(f5.DeadDefl.caption(),
+              "Dead Load Deflection (x 1.5 for creep)= is 0.12   Recommended Camber is 0.18");
+    EXPECT_EQ(f5.Modifiers.caption(), "");
+    EXPECT_EQ(f5.Label15.caption(), "Reactions: R1 TL = 3000   R2 TL = 3000");
+    EXPECT_TRUE(driver.messages().empty());
+}
+
 } // namespace
 
 namespace
