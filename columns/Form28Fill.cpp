@@ -94,10 +94,12 @@ void Form28::fillRecord()
     }
     const std::pair<platform::TextBox*, int> positions[] = {{&f.BegA, 43},  {&f.BegB, 44}, {&f.BegC, 45},
                                                             {&f.EndA, 131}, {&f.EndB, 47}, {&f.EndC, 48}};
-    for (const auto& [box, cell] : positions) {
-        set(cell, [&] { return box->text(); });
+    for (const auto& position : positions) {
+        platform::TextBox* box = position.first;
+        set(position.second, [&] { return box->text(); });
     }
-    for (const auto& [box, cell] : positions) {
+    for (const auto& position : positions) {
+        const int cell = position.second;
         next([&] {
             if (label(cell).caption().empty()) {
                 label(cell).setCaption(NoValue);
