@@ -151,14 +151,14 @@ void Form18::designStudSketch()
     text(3960, 1500, 1335, "PLF and/or P");
     text(3960, 1800, 1335, "Stud Height");
     platform::Label& bar = StudCaption[caption++];
-    place(bar, &WindFrame, 4560, 2040, 255, 2880);
+    place(bar, &WindFrame, 4560, 2040, 255, 2700);
     bar.setBackColor(White);
     bar.setBorderStyle(1);
     const char* arrows[] = {"C ->", "B ->", "A ->"};
     for (int block = 0; block < 3; ++block) {
-        const double top = 2160 + 930.0 * block;
-        text(4080, top, 420, "End");
-        text(4080, top + 420, 420, block == 2 ? "Beg 0" : "Beg");
+        const double top = 2100 + 840.0 * block;
+        text(4020, top, 510, "End");
+        text(4020, top + 420, 510, block == 2 ? "Beg 0" : "Beg");
         text(4860, top + 150, 495, arrows[block], true);
         platform::Label& load = StudCaption[caption++];
         place(load, &WindFrame, 4860, top + 420, 435, 255);
