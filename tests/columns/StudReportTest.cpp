@@ -320,3 +320,53 @@ TEST_F(StudReport, ArithmeticFailureEndsInTheChecksOwnMessage)
 }
 
 } // namespace
+
+namespace
+{
+
+// The edition line and Kbe by edition; the selection line, Cr and the IBC note by repetitive use.
+TEST_F(StudReport, EditionAndRepetitiveUseLines)
+{
+    struct Case
+    {
+        std::int16_t app::SharedState::*flag;
+        const char* year;
+        const char* kbe;
+    };
+    for (const Case& c :
+         {Case{nullptr, "2001", "0.439"}, Case{&app::SharedState::NDS1997, "1997", "0.439"},
+          Case{&app::SharedState::NDS2005, "2005", "N/A"}, Case{&app::SharedState::NDS2012, "2012", "N/A"},
+          Case{&app::SharedState::NDS2015, "2015", "N/A"}}) {
+        program.state.NDS2018 = 0;
+        program.state.NDS1997 = program.state.NDS2005 = program.state.NDS2012 = program.state.NDS2015 = 0;
+        if (c.flag != nullptr) {
+            program.state.*c.flag = -1;
+        }
+        driver.click(f18.StudOKCalcbutton);
+        driver.click(f18.StudReportbutton);
+        ASSERT_TRUE(program.form28.visible());
+        EXPECT_EQ(cell(11),
+                  std::string("NDS ") + c.year +
+                      ", Repetitive Use, Wind Duration of Load = 1.6, Axial Duration of Load = 1.0");
+        EXPECT_EQ(cell(136), c.kbe);
+        driver.menu(program.form28.MnuBack);
+    }
+    // Repetitive use off: "1.0", no note, two blanks before the species.
+    driver.retype(f18.WindStudSpacing, "16"); // unticks Cr
+    driver.click(f18.StudOKCalcbutton);
+    driver.click(f18.StudReportbutton);
+    EXPECT_EQ(cell(133), "1.0");
+    EXPECT_EQ(cell(13), "1-1/2 5-1/2  DF-L #2   @ 16 in. o.c.");
+    EXPECT_EQ(cell(11).substr(0, 10), "NDS 2015, ");
+    EXPECT_EQ(cell(11).substr(10, 4), "Wind");
+    driver.menu(program.form28.MnuBack);
+    // With the IBC factor on 2x6: Cr 1.35, the note shown.
+    driver.click(f18.RepWindStud);
+    driver.click(f18.RepIBCCheck);
+    driver.click(f18.StudOKCalcbutton);
+    driver.click(f18.StudReportbutton);
+    EXPECT_EQ(cell(133), "1.35");
+    EXPECT_TRUE(program.form28.label(140).visible());
+}
+
+} // namespace
