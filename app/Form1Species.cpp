@@ -88,6 +88,7 @@ void showSteelOptions(Form1& f, Program& program)
 {
     f.group(9).setValue(true);
     program.form2.unload();
+    program.form5.unload();
     program.form6.unload();
     f.Reducechk.setValue(0);
     f.Reducechk.setEnabled(false);
@@ -155,8 +156,7 @@ void Form1::Combo1_Click()
         return;
     }
     // The forms of the previous material are unloaded, so that nothing of it is shown for this one.
-    // FIXME: unload the steel column data record form here as well (and the report form for steel)
-    // once those forms exist.
+    // FIXME: unload the steel column data record form here as well once that form exists.
     if (position == SteelListIndex) {
         showSteelOptions(*this, m_program);
         return;

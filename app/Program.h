@@ -32,6 +32,7 @@
 #include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/Form9.h"
+#include "report/MemberTests.h"
 #include "report/RecordState.h"
 #include "scl/Form2.h"
 #include "steel/Form22.h"
@@ -57,8 +58,10 @@ class Program
     // Shared values, declared before the forms that read them.
     beam::BeamState beam;
     SharedState state{beam.flags};
-    steel::SteelState steel; // shape table, check setup and results of the steel path
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    // The member tests the report's step buttons and fill call; a test may put stand-ins here.
+    report::MemberTests memberTests = report::programMemberTests();
+    steel::SteelState steel; // shape table, check setup and results of the steel path
 
     Form1 form1;
     report::Form7 form7;
@@ -82,6 +85,7 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
+    // The data record's windows and the column records.
     report::Form11 form11{*this};  // load location diagram
     report::Form17 form17{*this};  // uniformly increasing load picture
     report::Form24 form24{*this};  // printout font

@@ -63,7 +63,8 @@ struct SharedState
     SavedSelectionTexts SavedSelection;
     bool RestoreSavedSelection = false; // a loaded criteria file asks the selection forms for its member
     std::int16_t ReportShown = 0;
-    std::int16_t SaveWorkFirst = 0; // -1: File > New stopped so that the user can save first
+    std::int16_t SaveWorkFirst = 0;  // -1: File > New stopped so that the user can save first
+    std::int16_t BackFromReport = 0; // -1 once the report's Back menu has run; Form2's creation clears it
 
     // ReportNote1..ReportNote7: the report notes, seven lines of up to 85 characters edited on Form21.
     // They outlive that form and every member until a New command or a record load changes them.

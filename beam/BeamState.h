@@ -203,41 +203,16 @@ struct NextSmallerResults
     float SmallerCantCL = 1.0f;
 };
 
+// What the report fill decides itself (the no-splits shear case of NDS 1997), which the data record
+// prints.
+struct ReportValues
+{
+    std::int16_t NoSplitsOK = 0; // -1: the member passes shear only when specified with no splits
+    float FvNoSplits = 0;        // psi, twice FvAdj
+};
+
 // The bending values of the selection form's grade columns, Fb in psi: SpeciesFbTable[slot][block].
 using SpeciesFbTableArray = std::array<std::array<std::int16_t, 8>, 10>;
-
-// Further results of the member test that the data record states: the wood member's remaining design
-// values and factors, its total self weight, the report fill's no-splits shear case and the steel
-// checks' allowable stress cases and bearing lengths.
-struct WoodFactors
-{
-    std::int16_t FcPerp = 0; // psi
-    float FcPerpAdj = 0;     // psi
-    float CV = 1.0f;         // glu-lam volume factor
-    float CmFv = 1.0f;
-    float CmE = 1.0f;
-    float CmFcPerp = 1.0f;
-    float CiFv = 1.0f;
-    float CiE = 1.0f;
-    double FormFactor = 1.0;
-    float BeamWeight = 0; // lb, self weight of span and overhang
-};
-
-struct ReportFill
-{
-    std::int16_t NoSplitsOK = 0; // -1: passes shear only as a member without splits
-    float FvNoSplits = 0;        // psi, the allowable shear of that case
-};
-
-struct SteelResults
-{
-    std::int16_t StlLcGoverns = 0; // -1: 0.66 Fy, unbraced length within Lc
-    std::int16_t StlLuGoverns = 0; // -1: 0.60 Fy, unbraced length beyond Lc and within Lu
-    std::string StlUnbracedText;   // "Lc = ..." or "Lu = ..." with " ft"
-    float BearingLengthR1 = 0;     // in; flitch plates: wood bearing area, in^2
-    float BearingLengthR2 = 0;
-    std::array<float, PointLoadCount> BearingLengthPT{}; // in, under the point loads B..G
-};
 
 struct BeamState
 {
@@ -248,10 +223,8 @@ struct BeamState
     ShearResults shear;
     StabilityResults stability;
     NextSmallerResults smaller;
+    ReportValues report;
     SpeciesFbTableArray SpeciesFbTable{}; // filled by each pre-sizing of the selection form
-    WoodFactors wood;
-    ReportFill report;
-    SteelResults steel;
 };
 
 } // namespace beam

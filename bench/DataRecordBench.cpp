@@ -35,7 +35,7 @@ void finishedBeam(app::Program& program)
     b.member.MaxMoment = 6000;
     b.member.FbAdj = 1000;
     b.member.FvAdj = 180;
-    b.wood.FcPerpAdj = 625;
+    b.member.FcPerpAdj = 625;
     b.shear.SectionModulusReq = 72;
     b.shear.ShearV = 2000;
     b.shear.ShearStress = 76;

@@ -67,28 +67,16 @@ double boxNumber(const std::string& text)
     return platform::num::leadingNumber(text);
 }
 
-// The report form is read by control name, so that the record reads whatever panels it has.
-std::string reportCaption(app::Program& program, std::string_view name)
-{
-    platform::Control* control = program.form5.findControl(name);
-    if (auto* panel = dynamic_cast<platform::Panel*>(control)) {
-        return panel->caption();
-    }
-    if (auto* l = dynamic_cast<platform::Label*>(control)) {
-        return l->caption();
-    }
-    return {};
-}
-
 std::string SelectionStatusFromReport(app::Program& program)
 {
-    for (const char* panel :
-         {"SecStatus", "ShearStatus", "DeflStatus", "LDeflStatus", "OHDeflStatus", "OHLDeflStatus"}) {
-        if (reportCaption(program, panel) == "Fail") {
+    report::Form5& f = program.form5;
+    for (platform::Panel* panel :
+         {&f.SecStatus, &f.ShearStatus, &f.DeflStatus, &f.LDeflStatus, &f.OHDeflStatus, &f.OHLDeflStatus}) {
+        if (panel->caption() == "Fail") {
             return "Fail";
         }
     }
-    return reportCaption(program, "SecStatus").empty() ? "" : "OK";
+    return f.SecStatus.caption().empty() ? "" : "OK";
 }
 
 void Form6::Form_Load()

@@ -7,7 +7,6 @@
 #include "files/BeamDataRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
-#include "report/RecordCompose.h"
 
 namespace report
 {
@@ -145,7 +144,7 @@ void Form7::fillHeaderBoxes()
         Text1.setText(p.form1.Proj.text());
         Text2.setText(p.form1.Descrip.text());
         Text3.setText(p.form1.ID.text());
-        PrintBeamSelect.setCaption(reportCaption(p, "DisplayChoice"));
+        PrintBeamSelect.setCaption(p.form5.DisplayChoice.caption());
         LoadDiagram.setValue(-1);
         LoadDiagram.setEnabled(true);
         LoadDiagram.setVisible(true);

@@ -122,12 +122,12 @@ void overhangColumns(RecordContext& c)
     }
     c.set("Label158", num::format(d.OHTLDeflAllow, "0.#0"));
     c.set("Label157", d.OHTLDefl > 0 && d.OHTLDefl < 0.01f ? "<0.01" : num::format(d.OHTLDefl, "0.#0"));
-    c.set("Label159", reportCaption(c.program, "OHDeflStatus"));
+    c.set("Label159", c.program.form5.OHDeflStatus.caption());
     c.set("Label160", percentText(std::fabs(d.OHTLDefl), d.OHTLDeflAllow));
     if (d.OHLLDeflCheck == -1) {
         c.set("Label162", num::format(d.OHLLDefl, "0.#0"));
         c.set("Label163", num::format(d.OHLLDeflAllow, "0.#0"));
-        c.set("Label164", reportCaption(c.program, "OHLDeflStatus"));
+        c.set("Label164", c.program.form5.OHLDeflStatus.caption());
         c.set("Label165", percentText(std::fabs(d.OHLLDefl), d.OHLLDeflAllow));
     } else {
         for (const char* name : {"Label161", "Label162", "Label163", "Label164", "Label165"}) {

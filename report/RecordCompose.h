@@ -49,8 +49,6 @@ struct RecordContext
 
 // A number box read as the program reads loads: its leading number, empty reads 0.
 double boxNumber(const std::string& text);
-// A caption of the report form's panels and labels, by name; empty when the report form has none.
-std::string reportCaption(app::Program& program, std::string_view name);
 
 // A deflection as the x of L/x: "L / 360", "L / >1000", "L / < -1000" ("L / < 1000" for a failing
 // live-load check).

@@ -44,7 +44,9 @@ void spanAndLengths(RecordContext& c)
         }
     }
     c.set("Label143", m.SelfWeight == 0 ? std::string("0") : num::format(m.SelfWeight, "#0.0#"));
-    c.set("Label67", num::format(static_cast<float>(spans) * c.beam.wood.BeamWeight, "###0"));
+    // The steel checks keep the member's self weight with their own results.
+    const float weight = c.steel() ? c.program.steel.results.BeamWeight : c.beam.member.BeamWeight;
+    c.set("Label67", num::format(static_cast<float>(spans) * weight, "###0"));
 }
 
 void reactionsMomentShear(RecordContext& c)
@@ -69,16 +71,17 @@ void bearing(RecordContext& c)
     app::Form1& f = c.form1;
     if (!c.steel()) {
         c.set("Label60", "Min Bearing Area");
-        c.set("Label71", "R1= " + num::format(num::div(b.member.R1TL, b.wood.FcPerpAdj), "##0.0") + " in²");
-        c.set("Label133", "R2= " + num::format(num::div(b.member.R2TL, b.wood.FcPerpAdj), "##0.0") + " in²");
+        c.set("Label71", "R1= " + num::format(num::div(b.member.R1TL, b.member.FcPerpAdj), "##0.0") + " in²");
+        c.set("Label133",
+              "R2= " + num::format(num::div(b.member.R2TL, b.member.FcPerpAdj), "##0.0") + " in²");
     } else if (f.PLbutton.value() || f.DblPLbutton.value()) {
         c.set("Label60", "Wood Bearing Area");
-        c.set("Label71", "R1= " + num::format(b.steel.BearingLengthR1, "##0.0") + " in²");
-        c.set("Label133", "R2= " + num::format(b.steel.BearingLengthR2, "##0.0") + " in²");
+        c.set("Label71", "R1= " + num::format(c.program.steel.bearing.BearingLengthR1, "##0.0") + " in²");
+        c.set("Label133", "R2= " + num::format(c.program.steel.bearing.BearingLengthR2, "##0.0") + " in²");
     } else {
         c.set("Label60", "Min Bearing Length");
-        c.set("Label71", "R1= " + num::format(b.steel.BearingLengthR1, "##0.0") + " in.");
-        c.set("Label133", "R2= " + num::format(b.steel.BearingLengthR2, "##0.0") + " in.");
+        c.set("Label71", "R1= " + num::format(c.program.steel.bearing.BearingLengthR1, "##0.0") + " in.");
+        c.set("Label133", "R2= " + num::format(c.program.steel.bearing.BearingLengthR2, "##0.0") + " in.");
     }
 }
 

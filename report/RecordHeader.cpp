@@ -65,7 +65,7 @@ std::string conditionsText(RecordContext& c)
     if (!c.steel()) {
         line = editionText(c.state);
     } else {
-        line = reportCaption(c.program, "StlBreadthLabel") + " " + reportCaption(c.program, "StlDepthLabel");
+        line = c.program.form5.StlBreadthLabel.caption() + " " + c.program.form5.StlDepthLabel.caption();
         line +=
             f.PLbutton.value() || f.DblPLbutton.value() ? " in., plus 2x wood sistered each side" : " in.";
     }
@@ -144,7 +144,7 @@ void ComposeLateralSupport(RecordContext& c)
         c.set("Label174", "Full Lat. Bracing");
     } else {
         c.set("Label173", "Lateral Support:");
-        c.set("Label174", c.beam.steel.StlUnbracedText + " max.");
+        c.set("Label174", c.program.steel.results.StlUnbracedText + " max.");
     }
 }
 

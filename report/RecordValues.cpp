@@ -27,7 +27,7 @@ void firstFactorRow(RecordContext& c)
         c.set("Label175", "");
         if (b.member.CVGoverns == -1) {
             c.set("Label31", "Cv Volume");
-            c.set("Label35", num::format(b.wood.CV, "0.000"));
+            c.set("Label35", num::format(b.member.CV, "0.000"));
         } else {
             c.set("Label35", num::format(b.member.CF, "0.000"));
             c.set("Label31", "CF Size Factor");
@@ -39,7 +39,7 @@ void firstFactorRow(RecordContext& c)
     if (f.TUbutton.value()) {
         c.set("Label35", "0.60");
         c.set("Label31", "YP Factor");
-    } else if (b.steel.StlLcGoverns == -1) {
+    } else if (c.program.steel.results.StlLcGoverns == -1) {
         c.set("Label35", "0.66");
         c.set("Label31", "YP Factor, Lc");
     } else {
@@ -105,7 +105,7 @@ void repetitiveRow(RecordContext& c)
         c.set("Label37", num::format(c.beam.member.Cr, "0.00"));
         c.set("Label33", "Cr Repetitive");
     } else if (!scl && c.program.form2.Roundoption.value()) {
-        c.set("Label37", num::format(c.beam.wood.FormFactor, "0.00"));
+        c.set("Label37", num::format(c.beam.member.FormFactor, "0.00"));
         c.set("Label33", "Cf Form Factor");
     } else {
         c.set("Label37", "1.00");
@@ -118,7 +118,7 @@ void repetitiveRow(RecordContext& c)
 void wetServiceRow(RecordContext& c)
 {
     const beam::BeamState& b = c.beam;
-    const beam::WoodFactors& w = b.wood;
+    const beam::MemberUnderTest& w = b.member;
     const bool wet = c.form1.Wet.checked() && !c.form1.group(7).value();
     const bool incised = b.flags.IncisedOption == -1 && !c.form1.group(7).value();
     const bool glb = b.member.BreadthClass == "GLB";
@@ -173,8 +173,8 @@ void woodValues(RecordContext& c)
         c.set("Label41", c.state.NDS1997 != 0 ? "1.00" : "N/A");
     }
     wetServiceRow(c);
-    c.set("Label70", num::format(b.wood.FcPerpAdj, "####"));
-    c.set("Label167", num::format(static_cast<int>(b.wood.FcPerp), "###"));
+    c.set("Label70", num::format(b.member.FcPerpAdj, "####"));
+    c.set("Label167", num::format(static_cast<int>(b.member.FcPerp), "###"));
     c.set("Label177", "");
 }
 
@@ -212,7 +212,7 @@ void steelValues(RecordContext& c)
                                              "Label46", "Label49", "Label177"};
     static constexpr const char* prefixes[] = {"      B = ", "C = ", "D = ", "E = ", "F = ", "G = "};
     for (std::size_t i = 0; i < 6; ++i) {
-        const float length = c.beam.steel.BearingLengthPT[i];
+        const float length = c.program.steel.bearing.BearingLengthPT[i];
         if (length > 0 && rolled) {
             c.set(labels[i], prefixes[i] + num::format(length, "##0.0"));
             c.show(labels[i], true);

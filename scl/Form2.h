@@ -73,6 +73,9 @@ class Form2 final : public platform::Form
 
     platform::CommandButton CmdTest{*this, "CmdTest"};
 
+    // The SCL product list; its list index names the product in the SCL catalogue (-1: none chosen).
+    platform::ComboBox Combo1{*this, "Combo1"};
+
   private:
     void design() override; // Form2Design.cpp
     void onActivate() override { Form_Activate(); }

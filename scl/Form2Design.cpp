@@ -66,6 +66,9 @@ void Form2::design()
     label(Label16, nullptr, 240, 5800, 6000, 255, "");
 
     button3D(CmdTest, nullptr, 7200, 6000, 1200, 420, "OK Test");
+
+    place(Combo1, nullptr, 7200, 1800, 3000, 315);
+    Combo1.setStyle(platform::ComboStyle::DropDownList);
 }
 
 } // namespace scl

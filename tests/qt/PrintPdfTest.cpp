@@ -151,7 +151,7 @@ TEST(QtHostPrint, BeamRecordWithDiagramToPdf)
         b.member.MaxMoment = 3600;
         b.member.FbAdj = 1000;
         b.member.FvAdj = 180;
-        b.wood.FcPerpAdj = 625;
+        b.member.FcPerpAdj = 625;
         b.shear.SectionModulusReq = 43.2f;
         b.shear.ShearV = 1200;
         b.shear.ShearStress = 45.7f;

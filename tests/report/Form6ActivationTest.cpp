@@ -39,7 +39,7 @@ TEST_F(RecordTest, SavedSelectionNotTestedSinceLeavesTheRecordAloneButStillPrint
 TEST_F(RecordTest, FailedCompositionReportsOnceAndReturnsToTheCriteriaForm)
 {
     simpleSawnBeam();
-    program.beam.wood.FcPerpAdj = 0;
+    program.beam.member.FcPerpAdj = 0;
     program.state.AutoPrintMode = -1;
     program.record.CriteriaReturnPending = -1;
     openRecord();

@@ -246,14 +246,14 @@ TEST_F(Form6Composition, WetIncisedGluLamShowsProductsOfFactorsAndCamber)
     b.member.BreadthClass = "GLB";
     b.flags.IncisedOption = -1;
     b.member.CVGoverns = -1;
-    b.wood.CV = 0.987f;
+    b.member.CV = 0.987f;
     b.member.CmFb = 0.8f;
     b.member.CiFb = 0.8f;
-    b.wood.CmFv = 0.875f;
-    b.wood.CiFv = 0.8f;
-    b.wood.CmE = 0.833f;
-    b.wood.CiE = 0.95f;
-    b.wood.CmFcPerp = 0.53f;
+    b.member.CmFv = 0.875f;
+    b.member.CiFv = 0.8f;
+    b.member.CmE = 0.833f;
+    b.member.CiE = 0.95f;
+    b.member.CmFcPerp = 0.53f;
     b.deflection.DLDefl = 0.20f;
     b.deflection.CreepFactor = 2.0f;
     openRecord();
@@ -283,8 +283,8 @@ TEST_F(Form6Composition, SclRecordStatesNoWetServiceOrFormFactorOfAnEarlierWoodT
     beam::BeamState& b = program.beam;
     b.flags.IncisedOption = -1;
     b.member.CmFb = 0.85f; // left by an earlier wood test
-    b.wood.CmFv = 0.97f;
-    b.wood.FormFactor = 1.18;
+    b.member.CmFv = 0.97f;
+    b.member.FormFactor = 1.18;
     openRecord();
     expectCaptions({
         {"Label34", "Cm Wet Use"},
@@ -308,7 +308,7 @@ TEST_F(Form6Composition, RoundCustomMemberWithoutSplits)
     program.state.NDS2018 = 0;
     program.state.NDS1997 = -1;
     beam::BeamState& b = program.beam;
-    b.wood.FormFactor = 1.18;
+    b.member.FormFactor = 1.18;
     b.report.NoSplitsOK = -1;
     b.report.FvNoSplits = 360;
     b.shear.ShearStress = 200; // above Fv' 180, within 360
@@ -351,7 +351,7 @@ TEST_P(Form6MultiSpan, StatesEachSpanAndTheTotalLength)
     driver.click(three ? form1.ThreeSpan : form1.TwoSpan);
     program.beam.member.BreadthClass = "GLB"; // a glu-lam on several spans still gets no camber
     program.beam.member.SpanLength = 10;
-    program.beam.wood.BeamWeight = 150;
+    program.beam.member.BeamWeight = 150;
     openRecord();
     expectCaptions({
         {"Label12", three ? "3 Spans, each at" : "2 Spans, each at"},

@@ -214,3 +214,37 @@ TEST_F(RecordTest, ClearAllNotesThenCancelKeepsTheStoredNotes)
 }
 
 } // namespace recordtest
+
+namespace recordtest
+{
+
+// The static pictures: opened by the criteria form's quick tips, closed (unloaded) by their buttons; a
+// second request brings the open window forward.
+TEST_F(RecordTest, StaticLoadPicturesOpenFromTheQuickTipsAndCloseWithTheirButtons)
+{
+    driver.click(form1.Command3D2);
+    report::Form9& entry = program.form9;
+    ASSERT_TRUE(entry.visible());
+    EXPECT_EQ(entry.Label20.caption(), "O.H. loads in BLUE boxes");
+    EXPECT_EQ(entry.scaleWidth(), 8595);
+    driver.click(form1.Command3D1);
+    EXPECT_EQ(driver.activeForm(), &entry);
+    driver.click(entry.Command1);
+    EXPECT_FALSE(entry.loaded());
+
+    driver.click(form1.Command3D10);
+    report::Form16& hips = program.form16;
+    ASSERT_TRUE(hips.visible());
+    EXPECT_EQ(hips.Label11.caption(), "Possible contributing loads on a valley");
+    EXPECT_EQ(hips.Label5(0).caption(), " Weight at R1 = zero PLF");
+    driver.click(hips.Cmd_OK);
+    EXPECT_FALSE(hips.loaded());
+}
+
+TEST_F(RecordTest, IncreasingLoadPictureSpanLineKeepsTwoDecimals)
+{
+    type(form1.Span, "12.25");
+    EXPECT_EQ(program.form17.Spanlabel.caption(), "Span = 12.25 ft"); // reading it loads the picture
+}
+
+} // namespace recordtest

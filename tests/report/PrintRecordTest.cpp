@@ -349,4 +349,45 @@ TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
     EXPECT_EQ(program.form18.columnID.text(), "W-2");
 }
 
+// A record loaded from a file prints its notes at its own foot, with the foot line above them, and
+// leaves the criteria form's project boxes alone.
+TEST_F(PrintRecord, LoadedRecordPrintsItsNotesAndKeepsTheCriteria)
+{
+    simpleSawnBeam();
+    type(form1.Proj, "Current job");
+    openRecord();
+    program.beam.flags.DataRecordLoaded = -1;
+    program.state.ReportShown = 0; // as the loader leaves it: the record keeps its text
+    form6.label("Label187").setCaption("Loaded foot line");
+    program.state.ReportNotes[0] = "Loaded note";
+    driver.click(form6.Command1);
+    type(form7.Text1, "Loaded job");
+    driver.answerMessage(MsgResult::Yes);
+    print();
+    EXPECT_EQ(form1.Proj.text(), "Current job");
+    const auto& p = page();
+    EXPECT_EQ(findText(p, "Notes")->y1, 9975 + RecordY);
+    EXPECT_EQ(findText(p, "Loaded note")->x1, 1500 + RecordX);
+    EXPECT_EQ(findText(p, "Loaded foot line")->y1, 9700 + RecordY);
+    EXPECT_FALSE(findText(p, "SPAN = 12 FT")); // a loaded record prints without the diagram
+}
+
+// A hip or valley prints its load triangle over the diagram with the pen of the end supports; a centred
+// caption stands half its excess left of its label's middle.
+TEST_F(PrintRecord, HipDiagramPrintsItsLoadTriangle)
+{
+    simpleSawnBeam();
+    form1.IncButton.setValue(true);
+    openRecord();
+    driver.click(form6.Command1);
+    print();
+    const auto& p = page();
+    EXPECT_EQ(countLines(p, 1200 + DiagramX, 2115 + DiagramY, 6390 + DiagramX, 840 + DiagramY, 4), 1);
+    EXPECT_EQ(countLines(p, 6390 + DiagramX, 840 + DiagramY, 6390 + DiagramX, 2115 + DiagramY, 4), 1);
+    EXPECT_EQ(countLines(p, 1200 + DiagramX, 2115 + DiagramY, 6390 + DiagramX, 2115 + DiagramY, 4), 1);
+    const PrintOp heading = *findText(p, "Section (in³)"); // Label9: 1500, width 1272, centred
+    EXPECT_DOUBLE_EQ(heading.x1,
+                     1500 + (1272 - driver.runtime().printer().textWidth("Section (in³)")) / 2 + RecordX);
+}
+
 } // namespace recordtest

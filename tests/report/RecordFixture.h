@@ -44,7 +44,7 @@ class RecordTest : public testing::Test
         b.member.SectionModulus = 73.828125f;
         b.member.ShearArea = 39.375f;
         b.member.SelfWeight = 0;
-        b.wood.BeamWeight = 0;
+        b.member.BeamWeight = 0;
         b.member.R1TL = 1200;
         b.member.R2TL = 1200;
         b.loads.R1LL = 600;
@@ -60,8 +60,8 @@ class RecordTest : public testing::Test
         b.member.CF = 1.1f;
         b.member.Cd = 1.0f;
         b.member.Cr = 1.0f;
-        b.wood.FcPerp = 625;
-        b.wood.FcPerpAdj = 625;
+        b.member.FcPerp = 625;
+        b.member.FcPerpAdj = 625;
         b.shear.SectionModulusReq = 43.2f;
         b.shear.ShearV = 1200;
         b.shear.ShearVReduced = 1012.5f; // w (L/2 - d) = 200 x (6 - 0.9375)

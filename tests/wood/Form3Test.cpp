@@ -336,7 +336,11 @@ TEST_F(SelectionForm, LoadAndPrintPressesOkTestByItself)
     EXPECT_FALSE(program.state.RestoreSavedSelection);
     EXPECT_EQ(program.beam.flags.PretestMode, 0);
     EXPECT_EQ(program.state.SavedSelection.SelectionBreadth, "6x");
-    EXPECT_TRUE(program.form5.visible());
+    // The report passes on to the data record by itself.
+    // The report passes on to the data record, which passes on to the report header form to print.
+    EXPECT_TRUE(program.form6.loaded());
+    EXPECT_TRUE(program.form7.visible());
+    EXPECT_FALSE(program.form5.visible());
     EXPECT_FALSE(form3.visible());
 }
 
