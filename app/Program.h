@@ -87,7 +87,6 @@ class Program
     notch::NotchwisePrintForm notchwisePrintForm{*this};
     notch::StdSizesForm stdSizesForm{*this}; // standard member sizes picker
     UrlLinkForm urlLinkForm{*this}; // hyperlink label host; nothing shows it
-
     // The data record's windows and the column records.
     report::Form11 form11{*this};  // load location diagram
     report::Form17 form17{*this};  // uniformly increasing load picture

@@ -4,6 +4,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "columns/Form18Notes.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -395,6 +396,12 @@ void Form18::MnuHelp_Click()
     m_program.form12.show();
     hide();
     m_program.state.HelpReturnForm = "Form18";
+}
+
+void Form18::showNote(int note)
+{
+    m_program.runtime.msgBox(noteText(Form18Notes[static_cast<std::size_t>(note - 1)]), platform::Buttons::OK,
+                             platform::Icon::None, Title);
 }
 
 } // namespace columns

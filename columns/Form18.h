@@ -59,6 +59,22 @@ class Form18 final : public platform::Form
     platform::Label ResetLabel{*this, "ResetLabel"};
     platform::CommandButton SheathHelpNote{*this, "SheathHelpNote"};
     platform::CommandButton CmdOK{*this, "CmdOK"};
+    platform::CommandButton Command1{*this, "Command1"}; // " Add Notes"
+
+    // --- Quick tips ---
+    platform::CommandButton Command3D1{*this, "Command3D1"};
+    platform::CommandButton Command3D2{*this, "Command3D2"};
+    platform::CommandButton Command3D3{*this, "Command3D3"};
+    platform::CommandButton Command3D4{*this, "Command3D4"};
+    platform::CommandButton Command3D5{*this, "Command3D5"};
+    platform::CommandButton Command3D6{*this, "Command3D6"};
+    platform::CommandButton Command3D7{*this, "Command3D7"};
+    platform::CommandButton Command3D8{*this, "Command3D8"};
+    platform::CommandButton Command3D9{*this, "Command3D9"};
+    platform::CommandButton Command3D10{*this, "Command3D10"};
+    platform::CommandButton Command3D11{*this, "Command3D11"};
+    platform::CommandButton Command3D12{*this, "Command3D12"};
+    platform::CommandButton Command3D13{*this, "Command3D13"};
 
     // --- Material, value group, column type, species ---
     platform::Label MaterialLabel{*this, "MaterialLabel"};
@@ -177,6 +193,7 @@ class Form18 final : public platform::Form
     void MnuNewCol_Click();
     void MnuExit_Click();
     void MnuHelp_Click();
+    void showNote(int note); // 1 to 14
 
     // The stud frame's design and entry rules.
     void designStudFrame();

@@ -101,6 +101,23 @@ void Form18::design()
     }
 
     button3D(CmdOK, nullptr, 4800, 7500, 2400, 480, " OK Calculate");
+    button3D(Command1, nullptr, 7400, 7500, 1600, 480, " Add Notes");
+    Command1.setToolTipText("Add notes to the prinout.");
+
+    // Quick tips beside what they explain; those of the two frames go with them in steel mode.
+    tipButton(Command3D1, nullptr, BoxLeft + 1200, Top + 5 * Step - 10, "Fc and E");
+    tipButton(Command3D2, nullptr, LabelLeft + 2000, Top + Step, "Actual column height");
+    tipButton(Command3D13, nullptr, LabelLeft + 2000, Top + 2 * Step, "Unbraced heights");
+    tipButton(Command3D3, nullptr, 8000 + 1500, 3480 + 330, "Wet use");
+    tipButton(Command3D4, nullptr, LabelLeft + 2000, Top + 7 * Step + 300, "Buckling mode");
+    tipButton(Command3D5, nullptr, LabelLeft + 2000, Top + 6 * Step + 300, "Duration of load");
+    tipButton(Command3D6, &ValueTypeFrame, 2700, 330, "Post and Timber");
+    tipButton(Command3D7, &ValueTypeFrame, 2700, 690, "Beam and Stringer");
+    tipButton(Command3D8, &ValueTypeFrame, 2700, 1050, "Dimension Lumber");
+    tipButton(Command3D9, &ColTypeFrame, 2700, 330, "Solid Sawn 6x+");
+    tipButton(Command3D10, &ColTypeFrame, 2700, 690, "Solid Sawn 2x or 4x");
+    tipButton(Command3D11, &ColTypeFrame, 2700, 1050, "Nailed Built-up 2xs");
+    tipButton(Command3D12, &ColTypeFrame, 2700, 1410, "Bolted Built-up 2xs");
 
     // --- Menus ---
     menu(MnuFile, nullptr, "&File");
@@ -139,6 +156,13 @@ void Form18::design()
     CNailedButton.click([this] { builtUpType_Click(); });
     CBoltedButton.click([this] { builtUpType_Click(); });
     ColSpeciesCombo.click([this] { ColSpeciesCombo_Click(); });
+    platform::CommandButton* tips[] = {&Command3D1,  &Command3D2,  &Command3D13, &Command3D3,    &Command3D4,
+                                       &Command3D5,  &Command3D6,  &Command3D7,  &Command3D8,    &Command3D9,
+                                       &Command3D10, &Command3D11, &Command3D12, &SheathHelpNote};
+    for (int note = 1; note <= 14; ++note) {
+        tips[note - 1]->click([this, note] { showNote(note); });
+    }
+    Command1.click([this] { m_program.form21.show(); });
     MnuNewCol.click([this] { MnuNewCol_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     mnucolexit.click([this] { MnuExit_Click(); });

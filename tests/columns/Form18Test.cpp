@@ -97,7 +97,7 @@ TEST_F(Form18Test, EntryChecks)
     };
     const Case cases[] = {
         {&f18.cReacText, "0", false}, {&f18.cReacText, "5000", true}, {&f18.cHTtext, ".", false},
-        {&f18.cD1text, "0", true},    {&f18.cD2text, "-", false},    {&f18.cFcText, "0", false},
+        {&f18.cD1text, "0", true},    {&f18.cD2text, "-", false},     {&f18.cFcText, "0", false},
         {&f18.cEtext, "0.", true},    {&f18.cEtext, "0.0", false},    {&f18.cDurText, ".", true},
         {&f18.cModeText, "0", true},  {&f18.cModeText, "x", false},
     };
@@ -219,6 +219,38 @@ TEST_F(Form18Test, ExitColumnsReturnsToTheCriteriaForm)
     EXPECT_FALSE(f18.visible());
     EXPECT_EQ(program.record.WoodColRecordLoaded, 0);
     EXPECT_EQ(program.record.SteelColRecordLoaded, 0);
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(Form18Test, NewColumnQuestions)
+{
+    fill("5000", "10", "8", "8");
+    driver.retype(f18.columnID, "C-1");
+    // Yes to "NEED TO SAVE YOUR WORK?" changes nothing.
+    driver.answerMessage(platform::MsgResult::Yes);
+    driver.menu(f18.MnuNewCol);
+    EXPECT_EQ(f18.cReacText.text(), "5000");
+
+    // No, with a note line written: keeping the notes is asked; No empties them.
+    program.form21.Text1.setText("Bolted splice");
+    program.state.ReportNotes[0] = "Bolted splice";
+    driver.answerMessage(platform::MsgResult::No);
+    driver.answerMessage(platform::MsgResult::No);
+    driver.clearMessages();
+    driver.menu(f18.MnuNewCol);
+    ASSERT_EQ(driver.messages().size(), 2u);
+    EXPECT_EQ(driver.messages()[0].title, "SAVE YOUR WORK REMINDER");
+    EXPECT_EQ(driver.messages()[1].text, "Do you wish to retain your notes for the next column?");
+    EXPECT_EQ(program.form21.Text1.text(), "");
+    EXPECT_EQ(program.state.ReportNotes[0], "");
+    EXPECT_EQ(f18.cReacText.text(), "");
+    EXPECT_EQ(f18.columnID.text(), "");
+    EXPECT_EQ(f18.cModeText.text(), "1.00");
+    EXPECT_EQ(f18.cFcText.text(), "1150"); // species and values stay
 }
 
 } // namespace

@@ -93,3 +93,21 @@ TEST_F(Form23Test, BackAndExit)
 }
 
 } // namespace
+
+namespace
+{
+
+// Choosing a wood species on the beam criteria form unloads the steel column record, so nothing of it
+// shows for wood.
+TEST(Form23Species, AWoodSpeciesUnloadsTheSteelRecord)
+{
+    platform::test::Driver driver;
+    app::Program& program = driver.start<app::Program>();
+    driver.runtime().dispatch([&] { program.form23.show(); });
+    ASSERT_TRUE(program.form23.loaded());
+    driver.runtime().dispatch([&] { program.form23.hide(); });
+    driver.choose(program.form1.Combo1, "Southern Pine");
+    EXPECT_FALSE(program.form23.loaded());
+}
+
+} // namespace

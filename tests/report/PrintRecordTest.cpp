@@ -259,6 +259,7 @@ TEST_F(PrintRecord, WoodColumnLayoutWithNotesAndHeader)
 {
     program.state.ReportNotes[0] = "Bolted splice";
     program.form21.Text1.setText("Bolted splice");
+    program.columnState.criteria.ColP = 20000; // a column design behind the record
     driver.runtime().dispatch([&] { program.form19.show(); });
     driver.click(program.form19.PrintButton);
     type(form7.Text1, "Barn");
