@@ -156,13 +156,13 @@ void Form1::Combo1_Click()
         return;
     }
     // The forms of the previous material are unloaded, so that nothing of it is shown for this one.
-    // FIXME: unload the steel column data record form here as well once that form exists.
     if (position == SteelListIndex) {
         showSteelOptions(*this, m_program);
         return;
     }
     m_program.form2.unload();
     m_program.form22.unload();
+    m_program.form23.unload();
     if (position == SclListIndex) {
         group(7).setValue(true);
         CantUBLtext.setText("");

@@ -11,11 +11,15 @@
 #include "app/UrlLinkForm.h"
 #include "beam/BeamState.h"
 #include "beam/Form4.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
 #include "columns/Form18.h"
+#include "columns/Form20.h"
 #include "columns/Form19.h"
 #include "columns/Form23.h"
 #include "columns/Form28.h"
 #include "files/RecordFile.h"
+#include "columns/StudCheck.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchValues.h"
 #include "notch/NotchwisePrintForm.h"
@@ -58,6 +62,7 @@ class Program
     beam::BeamState beam;
     SharedState state{beam.flags};
     report::RecordState record; // record kinds, notes answer, analysed loads of the data record
+    columns::StudState stud;    // results of the last stud wall check
     // The member tests the report's step buttons and fill call; a test may put stand-ins here.
     report::MemberTests memberTests = report::programMemberTests();
     steel::SteelState steel; // shape table, check setup and results of the steel path
@@ -94,6 +99,9 @@ class Program
     columns::Form19 form19{*this}; // wood column data record
     columns::Form23 form23{*this}; // steel column data record
     columns::Form28 form28{*this}; // stud wall data record
+    columns::ColumnState columnState; // criteria and results of the column path
+    columns::Form10 form10{*this};    // steel column selection
+    columns::Form20 form20{*this};    // wood column selection
 };
 
 } // namespace app

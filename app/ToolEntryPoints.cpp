@@ -6,9 +6,11 @@
 namespace app
 {
 
-// FIXME: show Form18 modeless and hide Form1 once the column subsystem builds Form18. Until then the
-// menu leaves Form1 shown, so that the user is never left without a window.
-void OpenColumnDesign(Program& /*program*/) {}
+void OpenColumnDesign(Program& program)
+{
+    program.form18.show();
+    program.form1.hide();
+}
 
 void OpenNotchCheck(Program& program)
 {

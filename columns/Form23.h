@@ -1,9 +1,9 @@
 // Form23, the steel column data record: the labels of one steel column calculation, printed and saved through
-// the report header form. FIXME: only the header labels, the selection line and the print and save
-// commands are here; the column calculation fills the rest of the record.
+// the report header form; each activation copies the design from the steel column selection form.
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/Form.h"
 
 namespace app
@@ -27,16 +27,72 @@ class Form23 final : public platform::Form
     platform::Label Label6{*this, "Label6"};   // "Prepared by: " line
     platform::Label Label7{*this, "Label7"};   // "Date: " line
     platform::Label Label10{*this, "Label10"}; // selection line
+    platform::Label Label9{*this, "Label9"};   // "Selection"
+    platform::Label Label11{*this, "Label11"}; // "Conditions"
+    platform::Label Label59{*this, "Label59"}; // outside dimensions line
+    platform::Label Label12{*this, "Label12"}; // loading line
+    platform::Label Label13{*this, "Label13"}; // "Data"
+    platform::Label Label32{*this, "Label32"}; // "Attributes"
+    // Data grid values.
+    platform::Label Label15{*this, "Label15"};
+    platform::Label Label17{*this, "Label17"};
+    platform::Label Label19{*this, "Label19"};
+    platform::Label Label23{*this, "Label23"};
+    platform::Label Label29{*this, "Label29"};
+    platform::Label Label60{*this, "Label60"};
+    platform::Label Label61{*this, "Label61"};
+    platform::Label Label30{*this, "Label30"};
+    platform::Label Label71{*this, "Label71"};
+    platform::Label Label75{*this, "Label75"};
+    platform::Label Label76{*this, "Label76"};
+    platform::Label Label77{*this, "Label77"};
+    // Attribute table values.
+    platform::Label Label36{*this, "Label36"};
+    platform::Label Label39{*this, "Label39"};
+    platform::Label Label40{*this, "Label40"};
+    platform::Label Label41{*this, "Label41"};
+    platform::Label Label50{*this, "Label50"};
+    platform::Label Label38{*this, "Label38"};
+    platform::Label Label51{*this, "Label51"};
+    platform::Label Label52{*this, "Label52"};
+    platform::Label Label81{*this, "Label81"};
+    platform::Label Label82{*this, "Label82"};
+    platform::Label Label83{*this, "Label83"};
+    platform::Label Label84{*this, "Label84"};
+    // Fixed captions of the grid and the table.
+    platform::ControlArray<platform::Label> Fixed{*this, "Fixed", 0, 31};
+    platform::ControlArray<platform::Shape> Frame{*this, "Frame", 0, 2};
+
     platform::CommandButton PrintButton{*this, "PrintButton"};
+    platform::MenuItem backmnu{*this, "backmnu"};
     platform::MenuItem MnuFile{*this, "MnuFile"};
-    platform::MenuItem MnuPrint{*this, "MnuPrint"};
+    platform::MenuItem MnuNewColumn{*this, "MnuNewColumn"};
     platform::MenuItem MnuSave{*this, "MnuSave"};
+    platform::MenuItem MnuLoadStlColumn{*this, "MnuLoadStlColumn"};
+    platform::MenuItem MnuCopyClipStl{*this, "MnuCopyClipStl"};
+    platform::MenuItem MnuSep1{*this, "MnuSep1"};
+    platform::MenuItem MnuPrint{*this, "MnuPrint"};
+    platform::MenuItem MnuSep2{*this, "MnuSep2"};
+    platform::MenuItem MnuExit{*this, "MnuExit"};
+    platform::MenuItem MnuGoto{*this, "MnuGoto"};
+    platform::MenuItem MnuCriteria{*this, "MnuCriteria"};
+    platform::MenuItem MnuSelection{*this, "MnuSelection"};
+    platform::MenuItem MnuHelp{*this, "MnuHelp"};
 
   private:
     void design() override; // Form23Design.cpp
+    void onLoad() override;
+    void onActivate() override { Form_Activate(); }
+    void onQueryUnload(bool& cancel, platform::UnloadReason reason) override;
 
+    void Form_Activate();
     void Print_Click();
     void MnuSave_Click();
+    void MnuNewColumn_Click();
+    void MnuExit_Click();
+    void MnuSelection_Click();
+    void MnuCriteria_Click();
+    void MnuHelp_Click();
 
     app::Program& m_program;
 };

@@ -1,4 +1,5 @@
-// How Form23 looks; no logic here.
+// How Form23 looks, and which handler each control raises; no logic here. Every
+// label 252 twips high.
 #include "app/DesignHelpers.h"
 #include "columns/Form23.h"
 
@@ -7,31 +8,142 @@ namespace columns
 
 using namespace app::design;
 
+namespace
+{
+
+constexpr double Height = 252;
+
+void heading(platform::Label& l, double left, double top, double width, std::string_view caption)
+{
+    label(l, nullptr, left, top, width, Height, caption);
+    l.setFont(platform::FontSpec{"MS Sans Serif", 8.25, false, true, true});
+}
+
+void value(platform::Label& l, double left, double top, double width, platform::Alignment alignment)
+{
+    label(l, nullptr, left, top, width, Height, l.name());
+    l.setAlignment(alignment);
+}
+
+} // namespace
+
 void Form23::design()
 {
-    setCaption(" Korvanta   Steel Column Data Record");
-    setClientSize(9240, 9000);
+    setCaption(" Korvanta      Steel Column Data Record ");
+    setClientSize(9240, 9000); // printed at the size of the wood column record
     setBackColor(White);
-    label(Label1, nullptr, 300, 300, 8500, 255, "");
+
+    // --- Text lines ---
+    label(Label1, nullptr, 180, 180, 8760, Height, "");
     Label1.setAlignment(platform::Alignment::Center);
     Label1.setFontBold(true);
-    label(Label2, nullptr, 300, 540, 8500, 255, "");
+    label(Label2, nullptr, 180, 420, 8760, Height, "");
     Label2.setAlignment(platform::Alignment::Center);
-    label(Label3, nullptr, 300, 1100, 4200, 255, "");
-    label(Label4, nullptr, 300, 1340, 4200, 255, "");
-    label(Label5, nullptr, 4600, 1100, 4200, 255, "");
-    label(Label6, nullptr, 4600, 1340, 2100, 255, "");
-    label(Label7, nullptr, 6800, 1340, 2000, 255, "");
-    label(Label10, nullptr, 1700, 1720, 7100, 255, "");
+    label(Label3, nullptr, 168, 1380, 4092, Height, "");
+    label(Label4, nullptr, 4428, 1380, 4512, Height, "");
+    label(Label5, nullptr, 168, 1680, 4092, Height, "");
+    label(Label6, nullptr, 4428, 1680, 1692, Height, "");
+    label(Label7, nullptr, 6288, 1680, 1332, Height, "");
+    heading(Label9, 168, 2040, 972, "Selection");
+    label(Label10, nullptr, 1956, 2040, 6924, Height, "");
     Label10.setFontBold(true);
-    button3D(PrintButton, nullptr, 7600, 8400, 1300, 400, "Print");
+    heading(Label11, 168, 2400, 972, "Conditions");
+    value(Label59, 1848, 2400, 7092, platform::Alignment::Left);
+    value(Label12, 1848, 2700, 7092, platform::Alignment::Left);
+    heading(Label13, 168, 3120, 672, "Data");
+    heading(Label32, 168, 4680, 1332, "Attributes");
+
+    // --- Data grid: caption, value, unit in three column groups ---
+    struct Cell
+    {
+        platform::Label* value;
+        const char* caption;
+        const char* unit;
+    };
+    const Cell grid[4][3] = {
+        {{&Label15, "Reaction", "lbs"},
+         {&Label29, "Column Net Area", "in\xc2\xb2"},
+         {&Label71, "Fa", nullptr}},
+        {{&Label17, "Actual Height", "ft"},
+         {&Label60, "Fy  Min Yield Stress", "psi"},
+         {&Label75, "Cc", nullptr}},
+        {{&Label19, "Unbraced d1", "ft"},
+         {&Label61, "Weight p/lineal foot", "lbs"},
+         {&Label76, "r", nullptr}},
+        {{&Label23, "Effective Ht  D1", "ft"},
+         {&Label30, "K  (Buckling Mode)", nullptr},
+         {&Label77, "E x mil", nullptr}},
+    };
+    int fixed = 0;
+    for (int row = 0; row < 4; ++row) {
+        const double top = 3120 + 240 * row;
+        const Cell& a = grid[row][0];
+        label(Fixed(fixed++), nullptr, 1908, top, 1152, Height, a.caption);
+        value(*a.value, 3108, top, 672, platform::Alignment::Right);
+        label(Fixed(fixed++), nullptr, 3828, top, 500, Height, a.unit);
+        const Cell& b = grid[row][1];
+        label(Fixed(fixed++), nullptr, 4488, row == 1 ? 3348 : top, 1512, Height, b.caption);
+        value(*b.value, 6108, top, 672, platform::Alignment::Right);
+        if (b.unit != nullptr) {
+            label(Fixed(fixed++), nullptr, row == 2 ? 6840 : 6828, top, 600, Height, b.unit);
+        }
+        const Cell& c = grid[row][2];
+        label(Fixed(fixed++), nullptr, row == 2 ? 7668 : 7608, top, 600, Height, c.caption);
+        value(*c.value, row == 3 ? 8208 : 8088, top, row == 3 ? 552 : 672, platform::Alignment::Right);
+    }
+
+    // --- Attribute table ---
+    const char* heads[] = {"kl/r", "ksi", "Area (in\xc2\xb2)"};
+    const double headLeft[] = {2628, 3468, 4368};
+    const double headWidth[] = {672, 732, 732};
+    for (int i = 0; i < 3; ++i) {
+        label(Fixed(fixed), nullptr, headLeft[i], 4440, headWidth[i], Height, heads[i]);
+        Fixed(fixed++).setAlignment(platform::Alignment::Center);
+    }
+    const char* rows[] = {"Actual", "Critical", "Status", "Ratio"};
+    platform::Label* table[4][3] = {{&Label36, &Label50, &Label81},
+                                    {&Label39, &Label38, &Label82},
+                                    {&Label40, &Label51, &Label83},
+                                    {&Label41, &Label52, &Label84}};
+    for (int row = 0; row < 4; ++row) {
+        const double top = 4740 + 240 * row;
+        label(Fixed(fixed++), nullptr, 1908, top, 700, Height, rows[row]);
+        for (int col = 0; col < 3; ++col) {
+            value(*table[row][col], headLeft[col], top, headWidth[col], platform::Alignment::Center);
+        }
+    }
+
+    place(Frame(0), nullptr, 1692, 1980, 7272, 312);
+    place(Frame(1), nullptr, 1668, 3000, 7272, 1152);
+    place(Frame(2), nullptr, 1668, 4680, 3552, 1092);
+
+    button3D(PrintButton, nullptr, 288, 5220, 1152, 372, "Print");
+
+    // --- Menus ---
+    menu(backmnu, nullptr, "<- &Back");
     menu(MnuFile, nullptr, "&File");
-    menu(MnuPrint, &MnuFile, "&Print...");
-    menu(MnuSave, &MnuFile, "&Save Steel Column...");
+    menu(MnuNewColumn, &MnuFile, "&New Column", "Ctrl+N");
+    menu(MnuSave, &MnuFile, "&Save Column...", "Ctrl+S");
+    menu(MnuLoadStlColumn, &MnuFile, "&Load Column...", "Ctrl+L");
+    menu(MnuCopyClipStl, &MnuFile, "&Copy to Clipboard", "Ctrl+C");
+    menuSeparator(MnuSep1, MnuFile);
+    menu(MnuPrint, &MnuFile, "&Print...", "Ctrl+P");
+    menuSeparator(MnuSep2, MnuFile);
+    menu(MnuExit, &MnuFile, "E&xit Columns");
+    menu(MnuGoto, nullptr, "&Goto");
+    menu(MnuCriteria, &MnuGoto, "Column Criteria Form&1", "F1");
+    menu(MnuSelection, &MnuGoto, "Column Selection Form&2", "F2");
+    menu(MnuHelp, nullptr, "&Help");
 
     PrintButton.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
+    MnuNewColumn.click([this] { MnuNewColumn_Click(); });
+    MnuExit.click([this] { MnuExit_Click(); });
+    MnuCriteria.click([this] { MnuCriteria_Click(); });
+    MnuSelection.click([this] { MnuSelection_Click(); });
+    backmnu.click([this] { MnuSelection_Click(); });
+    MnuHelp.click([this] { MnuHelp_Click(); });
 }
 
 } // namespace columns

@@ -92,12 +92,17 @@ TEST_F(ReportHeader, HeaderBoxesComeFromTheRecordServed)
     EXPECT_FALSE(form7.LoadDiagram.enabled());
     form7.hide();
 
-    program.form19.Label3.setCaption("Barn");
-    program.form19.Label10.setCaption("6 x 6 #1 Douglas Fir-Larch");
+    // The wood column record fills itself from the column design at its activation.
+    program.form18.ColumnProj.setText("Barn");
+    program.columnState.criteria.ColP = 20000;
+    program.form20.D1selected.setText("6x");
+    program.form20.D2selected.setText("6");
+    program.form20.SelectColumnText.setText("DF-L #1");
     driver.runtime().dispatch([&] { program.form19.show(); });
     driver.click(program.form19.PrintButton);
     EXPECT_EQ(form7.Text1.text(), "Barn");
-    EXPECT_EQ(form7.PrintBeamSelect.caption(), "6 x 6 #1 Douglas Fir-Larch");
+    EXPECT_EQ(form7.PrintBeamSelect.caption(), program.form19.Label10.caption());
+    EXPECT_EQ(program.form19.Label10.caption(), "  6x 6 DF-L #1         Solid Wood Column");
     EXPECT_FALSE(form7.LoadDiagram.visible());
 }
 

@@ -259,6 +259,7 @@ TEST_F(PrintRecord, WoodColumnLayoutWithNotesAndHeader)
 {
     program.state.ReportNotes[0] = "Bolted splice";
     program.form21.Text1.setText("Bolted splice");
+    program.columnState.criteria.ColP = 20000; // a column design behind the record
     driver.runtime().dispatch([&] { program.form19.show(); });
     driver.click(program.form19.PrintButton);
     type(form7.Text1, "Barn");
@@ -282,7 +283,7 @@ TEST_F(PrintRecord, WoodColumnLayoutWithNotesAndHeader)
 TEST_F(PrintRecord, StudWallPrintsItsPicture)
 {
     driver.runtime().dispatch([&] { program.form28.show(); });
-    driver.click(program.form28.PrintButton);
+    driver.click(program.form28.CmdPrint);
     print();
     const auto& p = page();
     bool picture = false;
@@ -321,8 +322,8 @@ TEST_F(PrintRecord, PrinterFailureTakesTheFailurePathAndKeepsTheRequest)
     EXPECT_TRUE(form7.PrintPanel.visible());
 }
 
-// Form23 and Form28 have the size of Form19 (9360 x 9720 outside with its menu bar; Form28 without a
-// menu bar 9360 x 9420): Form23 at x + 1440, y + 765; Form28 at x + 1440, y + 802.5.
+// Form23 has the size of Form19 (9360 x 9720 outside with its menu bar): x + 1440, y + 765 on the
+// 12240 x 15840 page. Form28 is centred across and one eighth of the spare height down the same way.
 TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
 {
     driver.runtime().dispatch([&] { program.form23.show(); });
@@ -336,13 +337,15 @@ TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
         EXPECT_EQ(program.form23.Label6.caption(), "Prepared by: JS");
     }
     driver.runtime().dispatch([&] { program.form28.show(); });
-    driver.click(program.form28.PrintButton);
+    driver.click(program.form28.CmdPrint);
     type(form7.Text1, "Warehouse");
     type(form7.Text3, "W-2");
     print();
     const auto& p = page(1);
-    EXPECT_EQ(countLines(p, 240 + 1440, 795 + 802.5, 8895 + 1440, 795 + 802.5, 2), 1);
-    EXPECT_TRUE(hasBox(p, 6300 + 1440, 6480 + 802.5, 2595, 1095, 2));
+    const double x = (12240 - program.form28.width()) / 2;
+    const double y = (15840 - program.form28.height()) / 8;
+    EXPECT_EQ(countLines(p, 240 + x, 795 + y, 8895 + x, 795 + y, 2), 1);
+    EXPECT_TRUE(hasBox(p, 6300 + x, 6480 + y, 2595, 1095, 2));
     EXPECT_EQ(program.form28.Label4.caption(), "Warehouse");
     EXPECT_EQ(program.form28.Label6.caption(), "W-2");
     EXPECT_EQ(program.form28.Label7.caption(), "Prepared by: JS");

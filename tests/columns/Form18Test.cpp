@@ -1,0 +1,256 @@
+// The column criteria form driven as a user does: opening from the criteria form, the species
+// preselection and value lookup, the entry checks, the cycles and the refusals of "OK Calculate".
+#include "app/Program.h"
+#include "platform/headless/Driver.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+
+using platform::test::Driver;
+
+class Form18Test : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        driver.menu(program.form1.MnuColDesign);
+        ASSERT_TRUE(f18.visible());
+        ASSERT_FALSE(program.form1.visible());
+    }
+
+    std::string lastMessage() { return driver.messages().empty() ? "" : driver.messages().back().text; }
+
+    void fill(const char* load, const char* height, const char* l1, const char* l2)
+    {
+        driver.retype(f18.cReacText, load);
+        driver.retype(f18.cHTtext, height);
+        driver.retype(f18.cD1text, l1);
+        driver.retype(f18.cD2text, l2);
+    }
+
+    Driver driver;
+    app::Program& program = driver.start<app::Program>();
+    columns::Form18& f18 = program.form18;
+};
+
+TEST_F(Form18Test, OpensOnPostsWithThePreselectedSpecies)
+{
+    // Group 0 on the criteria form: "DF-L Select" posts and timbers, Fc 1150, E 1.6 (Table 4D).
+    EXPECT_TRUE(f18.WoodButton.value());
+    EXPECT_TRUE(f18.TimberButton.value());
+    EXPECT_TRUE(f18.CSolidButton.value());
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "DF-L Select");
+    EXPECT_EQ(f18.cFcText.text(), "1150");
+    EXPECT_EQ(f18.cEtext.text(), "1.6");
+    EXPECT_EQ(f18.ColSpeciesCombo.listCount(), 40);
+}
+
+TEST_F(Form18Test, ValueGroupsKeepTheSpeciesAndLookItUpAgain)
+{
+    driver.choose(f18.ColSpeciesCombo, "DF-L #1");
+    EXPECT_EQ(f18.cFcText.text(), "1000");
+    driver.click(f18.StringerButton);
+    EXPECT_EQ(f18.cFcText.text(), "925");
+    EXPECT_EQ(f18.ColSpeciesCombo.listCount(), 37);
+    driver.click(f18.FramingButton);
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "DF-L #1");
+    EXPECT_EQ(f18.cFcText.text(), "1500");
+    EXPECT_EQ(f18.cEtext.text(), "1.7");
+    EXPECT_TRUE(f18.cSolid4xbutton.value());
+    EXPECT_FALSE(f18.CSolidButton.enabled());
+    driver.choose(f18.ColSpeciesCombo, "Custom");
+    EXPECT_EQ(f18.cFcText.text(), "");
+    EXPECT_EQ(f18.cEtext.text(), "");
+
+    // Southern Pine has no dimension lumber row here: the text goes.
+    driver.click(f18.TimberButton);
+    driver.choose(f18.ColSpeciesCombo, "Southern Pine Select");
+    driver.click(f18.FramingButton);
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "");
+}
+
+TEST_F(Form18Test, BuiltUpTypesShowTheSheathingBox)
+{
+    driver.click(f18.FramingButton);
+    driver.click(f18.CNailedButton);
+    EXPECT_TRUE(f18.ResetKf.visible());
+    EXPECT_TRUE(f18.bolt(0).visible());
+    driver.click(f18.ResetKf);
+    EXPECT_EQ(f18.cD1text.text(), "0");
+    EXPECT_EQ(lastMessage(), "Unbraced Height of L1 should be zero as it is fully braced with sheathing.");
+    driver.click(f18.cSolid4xbutton);
+    EXPECT_FALSE(f18.ResetKf.visible());
+    EXPECT_EQ(f18.ResetKf.value(), 0);
+    EXPECT_EQ(f18.cD1text.text(), "");
+}
+
+TEST_F(Form18Test, EntryChecks)
+{
+    struct Case
+    {
+        platform::TextBox* box;
+        const char* typed;
+        bool stays;
+    };
+    const Case cases[] = {
+        {&f18.cReacText, "0", false}, {&f18.cReacText, "5000", true}, {&f18.cHTtext, ".", false},
+        {&f18.cD1text, "0", true},    {&f18.cD2text, "-", false},     {&f18.cFcText, "0", false},
+        {&f18.cEtext, "0.", true},    {&f18.cEtext, "0.0", false},    {&f18.cDurText, ".", true},
+        {&f18.cModeText, "0", true},  {&f18.cModeText, "x", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        driver.clearMessages();
+        const int beeps = driver.beeps();
+        driver.retype(*c.box, c.typed);
+        EXPECT_EQ(c.box->text(), c.stays ? c.typed : "");
+        EXPECT_EQ(driver.beeps() > beeps, !c.stays);
+        EXPECT_EQ(driver.messages().empty(), c.stays);
+    }
+}
+
+TEST_F(Form18Test, CyclesOfDurationAndBucklingMode)
+{
+    const char* durations[] = {"1.15", "1.25", "1.00", "1.15"};
+    for (const char* expected : durations) {
+        driver.click(f18.DurAdjbutton);
+        EXPECT_EQ(f18.cDurText.text(), expected);
+    }
+    const char* modes[] = {"1.20", "2.10", "2.40", "0.65", "0.80", "1.00"};
+    for (const char* expected : modes) {
+        driver.click(f18.Modeadjbutton);
+        EXPECT_EQ(f18.cModeText.text(), expected);
+    }
+}
+
+TEST_F(Form18Test, OkCalculateRefusesInOrder)
+{
+    struct Case
+    {
+        const char* load;
+        const char* height;
+        const char* l1;
+        const char* l2;
+        const char* ke;
+        const char* fc;
+        const char* e;
+        const char* messageStart;
+        platform::TextBox* focus;
+    };
+    const Case cases[] = {
+        {"", "", "", "", "1.00", "1150", "1.6", "Please enter a reaction weight", &f18.cReacText},
+        {"5000", "", "", "", "1.00", "1150", "1.6", "Please enter an actual column height", &f18.cHTtext},
+        // A Ke of 0 would take buckling away; it is refused like an empty one.
+        {"5000", "10", "10", "10", "0", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
+         &f18.cModeText},
+        {"5000", "10", "", "10", "1.00", "1150", "1.6",
+         "Please enter a valid numeric value for the unbraced length "
+         "of the column in plane D1",
+         &f18.cD1text},
+        {"5000", "10", "10", "", "1.00", "1150", "1.6",
+         "Please enter a valid numeric value for the unbraced length of D2", &f18.cD2text},
+        {"5000", "10", "0", "0", "1.00", "1150", "1.6", "Please enter at least one unbraced length",
+         &f18.cD1text},
+        {"5000", "10", "10", "10", "1.00", "2500", "1.6", "Please enter a base value between 220 and 2500",
+         &f18.cFcText},
+        {"5000", "10", "10", "10", "1.00", "1150", "2.5", "Please enter a base value between 0.5 and 2.5",
+         &f18.cEtext},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messageStart);
+        f18.ResetKf.setValue(0);
+        fill(c.load, c.height, c.l1, c.l2);
+        driver.retype(f18.cModeText, c.ke);
+        driver.retype(f18.cFcText, c.fc);
+        driver.retype(f18.cEtext, c.e);
+        driver.clearMessages();
+        driver.click(f18.CmdOK);
+        ASSERT_FALSE(driver.messages().empty());
+        EXPECT_TRUE(driver.messages().back().text.starts_with(c.messageStart))
+            << driver.messages().back().text;
+        EXPECT_EQ(program.runtime.activeControl(), c.focus);
+        EXPECT_TRUE(f18.visible());
+    }
+}
+
+TEST_F(Form18Test, StudGradeOverTenFeetIsRefusedWithoutBeep)
+{
+    driver.click(f18.FramingButton);
+    driver.choose(f18.ColSpeciesCombo, "DF-L Stud");
+    fill("5000", "10.1", "10", "10");
+    driver.clearMessages();
+    const int beeps = driver.beeps();
+    driver.click(f18.CmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_TRUE(driver.messages()[0].text.starts_with("Attention:  Stud Grade"));
+    EXPECT_EQ(driver.beeps(), beeps);
+
+    driver.retype(f18.cHTtext, "10");
+    driver.clearMessages();
+    driver.click(f18.CmdOK);
+    EXPECT_TRUE(driver.messages().empty());
+    EXPECT_EQ(program.columnState.ColStudGrade, -1);
+    EXPECT_FLOAT_EQ(program.columnState.criteria.ColFc, 850.0f);
+}
+
+TEST_F(Form18Test, SteelModeAndBack)
+{
+    driver.click(f18.SteelButton);
+    EXPECT_EQ(f18.cFcText.text(), "36,000");
+    EXPECT_EQ(f18.cEtext.text(), "29");
+    EXPECT_FALSE(f18.cFcText.enabled());
+    EXPECT_FALSE(f18.cD2text.visible());
+    EXPECT_TRUE(f18.SteelInfoLabel.visible());
+    driver.click(f18.WoodButton);
+    EXPECT_TRUE(f18.TimberButton.value());
+    EXPECT_EQ(f18.cFcText.text(), "1150");
+    EXPECT_TRUE(f18.cD2text.visible());
+}
+
+TEST_F(Form18Test, ExitColumnsReturnsToTheCriteriaForm)
+{
+    program.record.WoodColRecordLoaded = -1;
+    program.record.SteelColRecordLoaded = -1;
+    driver.menu(f18.mnucolexit);
+    EXPECT_TRUE(program.form1.visible());
+    EXPECT_FALSE(f18.visible());
+    EXPECT_EQ(program.record.WoodColRecordLoaded, 0);
+    EXPECT_EQ(program.record.SteelColRecordLoaded, 0);
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(Form18Test, NewColumnQuestions)
+{
+    fill("5000", "10", "8", "8");
+    driver.retype(f18.columnID, "C-1");
+    // Yes to "NEED TO SAVE YOUR WORK?" changes nothing.
+    driver.answerMessage(platform::MsgResult::Yes);
+    driver.menu(f18.MnuNewCol);
+    EXPECT_EQ(f18.cReacText.text(), "5000");
+
+    // No, with a note line written: keeping the notes is asked; No empties them.
+    program.form21.Text1.setText("Bolted splice");
+    program.state.ReportNotes[0] = "Bolted splice";
+    driver.answerMessage(platform::MsgResult::No);
+    driver.answerMessage(platform::MsgResult::No);
+    driver.clearMessages();
+    driver.menu(f18.MnuNewCol);
+    ASSERT_EQ(driver.messages().size(), 2u);
+    EXPECT_EQ(driver.messages()[0].title, "SAVE YOUR WORK REMINDER");
+    EXPECT_EQ(driver.messages()[1].text, "Do you wish to retain your notes for the next column?");
+    EXPECT_EQ(program.form21.Text1.text(), "");
+    EXPECT_EQ(program.state.ReportNotes[0], "");
+    EXPECT_EQ(f18.cReacText.text(), "");
+    EXPECT_EQ(f18.columnID.text(), "");
+    EXPECT_EQ(f18.cModeText.text(), "1.00");
+    EXPECT_EQ(f18.cFcText.text(), "1150"); // species and values stay
+}
+
+} // namespace

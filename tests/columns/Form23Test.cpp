@@ -1,0 +1,113 @@
+// The steel column data record from the selection form on: the fill of the worked example, the Goto
+// menus, the save command's flags and leaving the columns.
+#include "app/Program.h"
+#include "platform/headless/Driver.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using platform::test::Driver;
+
+class Form23Test : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        driver.menu(program.form1.MnuColDesign);
+        driver.click(f18.SteelButton);
+        driver.retype(f18.ColumnProj, "Barn");
+        driver.retype(f18.cReacText, "50000");
+        driver.retype(f18.cHTtext, "12");
+        driver.retype(f18.cD1text, "12");
+        driver.click(f18.CmdOK);
+        driver.click(program.form10.TubeCol(0));
+        driver.click(program.form10.PrintPreviewbutton);
+        ASSERT_TRUE(f23.visible());
+    }
+
+    Driver driver;
+    app::Program& program = driver.start<app::Program>();
+    columns::Form18& f18 = program.form18;
+    columns::Form23& f23 = program.form23;
+};
+
+TEST_F(Form23Test, FillOfTheWorkedExample)
+{
+    const std::pair<platform::Label*, const char*> shown[] = {
+        {&f23.Label3, "Barn"},
+        {&f23.Label10, "4 x 4 x 1/4   Structural Tube ASTM A500 Grade B"},
+        {&f23.Label59, "Actual outside dimensions:  4 x 4 inches"},
+        {&f23.Label12, "Loading is concentric on a primary column member.  Maximum Kl/r is 200.  "},
+        {&f23.Label15, "50,000"},
+        {&f23.Label17, "12"},
+        {&f23.Label19, "12"},
+        {&f23.Label23, "12"}, // K 1.0 x 144 in. / 12
+        {&f23.Label29, "3.6"},
+        {&f23.Label60, "46,000"},
+        {&f23.Label61, "12.21"},
+        {&f23.Label30, "1.00"},
+        {&f23.Label71, "15.3"},
+        {&f23.Label75, "111.5"},
+        {&f23.Label76, "1.51"},
+        {&f23.Label77, "29"},
+        {&f23.Label36, "95"},
+        {&f23.Label39, "200"},
+        {&f23.Label40, "OK"},
+        {&f23.Label41, "48%"},
+        {&f23.Label50, "13.9"},
+        {&f23.Label38, "15.3"},
+        {&f23.Label81, "3.6"},
+        {&f23.Label82, "3.3"},
+        {&f23.Label51, "OK"},
+        {&f23.Label83, "OK"},
+        {&f23.Label52, "91%"},
+        {&f23.Label84, "91%"},
+    };
+    for (const auto& [label, text] : shown) {
+        EXPECT_EQ(label->caption(), text) << label->name();
+    }
+    EXPECT_TRUE(f23.MnuSelection.enabled());
+}
+
+TEST_F(Form23Test, SaveClearsEveryRequestAndBackReturnsToTheSelection)
+{
+    program.record.flags.WoodColRequest = -1;
+    driver.menu(f23.MnuSave);
+    // A wood request left from an earlier print must not take the save; the header form's activation
+    // turns the steel current flag into the request.
+    EXPECT_EQ(program.record.flags.WoodColRequest, 0);
+    EXPECT_EQ(program.record.flags.SteelColRequest, -1);
+    EXPECT_TRUE(program.form7.visible());
+}
+
+TEST_F(Form23Test, BackAndExit)
+{
+    driver.menu(f23.backmnu);
+    EXPECT_TRUE(program.form10.visible());
+    EXPECT_FALSE(f23.visible());
+    driver.menu(program.form10.MnuExit);
+    EXPECT_TRUE(program.form1.visible());
+    EXPECT_FALSE(program.form10.visible());
+}
+
+} // namespace
+
+namespace
+{
+
+// Choosing a wood species on the beam criteria form unloads the steel column record, so nothing of it
+// shows for wood.
+TEST(Form23Species, AWoodSpeciesUnloadsTheSteelRecord)
+{
+    platform::test::Driver driver;
+    app::Program& program = driver.start<app::Program>();
+    driver.runtime().dispatch([&] { program.form23.show(); });
+    ASSERT_TRUE(program.form23.loaded());
+    driver.runtime().dispatch([&] { program.form23.hide(); });
+    driver.choose(program.form1.Combo1, "Southern Pine");
+    EXPECT_FALSE(program.form23.loaded());
+}
+
+} // namespace
