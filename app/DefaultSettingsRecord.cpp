@@ -2,6 +2,7 @@
 #include "app/DefaultSettingsRecord.h"
 
 #include "app/SpeciesList.h"
+#include "platform/core/RecordFields.h"
 
 #include <cmath>
 
@@ -39,28 +40,6 @@ template <class Io, class Settings> void walkDefaultSettingsRecord(Io& io, Setti
     io.i16(320, s.DefaultPrinterCheckbox);
 }
 
-struct Reader
-{
-    const platform::Record& record;
-    void i16(std::size_t offset, std::int16_t& value) { value = record.i16(offset); }
-    void f32(std::size_t offset, float& value) { value = record.f32(offset); }
-    void text(std::size_t offset, std::size_t width, std::string& value)
-    {
-        value = record.text(offset, width);
-    }
-};
-
-struct Writer
-{
-    platform::Record& record;
-    void i16(std::size_t offset, std::int16_t value) { record.setI16(offset, value); }
-    void f32(std::size_t offset, float value) { record.setF32(offset, value); }
-    void text(std::size_t offset, std::size_t width, const std::string& value)
-    {
-        record.setText(offset, width, value);
-    }
-};
-
 struct LayoutNotes
 {
     std::vector<RecordField> fields;
@@ -82,7 +61,7 @@ bool isCheckBoxValue(std::int16_t value)
 DefaultSettingsRecord readDefaultSettings(const platform::Record& record)
 {
     DefaultSettingsRecord settings;
-    Reader reader{record};
+    platform::RecordFieldReader reader{record};
     walkDefaultSettingsRecord(reader, settings);
     return settings;
 }
@@ -90,7 +69,7 @@ DefaultSettingsRecord readDefaultSettings(const platform::Record& record)
 platform::Record writeDefaultSettings(const DefaultSettingsRecord& settings)
 {
     platform::Record record(DefaultSettingsRecordLength);
-    Writer writer{record};
+    platform::RecordFieldWriter writer{record};
     walkDefaultSettingsRecord(writer, settings);
     return record;
 }

@@ -4,6 +4,7 @@
 
 #include "columns/StudCheck.h"
 #include "platform/core/Number.h"
+#include "platform/core/RecordFields.h"
 
 #include <algorithm>
 
@@ -47,38 +48,6 @@ template <class Io> void walkStudColumnRecord(Io& io, StudColumnValues& v)
     }
 }
 
-struct Writer
-{
-    platform::Record& record;
-    std::size_t offset = 0;
-    void i16(std::int16_t& value)
-    {
-        record.setI16(offset, value);
-        offset += 2;
-    }
-    void text(std::size_t width, std::string& value)
-    {
-        record.setText(offset, width, value);
-        offset += width;
-    }
-};
-
-struct Reader
-{
-    const platform::Record& record;
-    std::size_t offset = 0;
-    void i16(std::int16_t& value)
-    {
-        value = record.i16(offset);
-        offset += 2;
-    }
-    void text(std::size_t width, std::string& value)
-    {
-        value = record.text(offset, width);
-        offset += width;
-    }
-};
-
 bool checkDigit(const std::string& text)
 {
     return text == "0" || text == "1" || text == "2";
@@ -119,7 +88,7 @@ platform::Record encodeStudColumnRecord(const StudColumnValues& values)
     platform::Record record(StudColumnRecordLength);
     StudColumnValues copy = values;
     copy.marker = StudColumnMarker;
-    Writer writer{record};
+    platform::RecordSequenceWriter writer{record};
     walkStudColumnRecord(writer, copy);
     return record;
 }
@@ -137,7 +106,7 @@ DecodedStudColumnRecord decodeStudColumnRecord(std::span<const std::uint8_t> byt
     }
     platform::Record record(StudColumnRecordLength);
     std::copy_n(bytes.begin(), StudColumnRecordLength, record.bytes().begin());
-    Reader reader{record};
+    platform::RecordSequenceReader reader{record};
     walkStudColumnRecord(reader, result.values);
     if (!applicable(result.values)) {
         result.refusal = StudColumnRefusal::NotLoaded;

@@ -3,6 +3,7 @@
 #include "notch/NotchRecord.h"
 
 #include "notch/NotchTables.h"
+#include "platform/core/RecordFields.h"
 
 #include <algorithm>
 #include <array>
@@ -48,38 +49,6 @@ void walkNotchRecord(Io& io, NotchRecordValues& v, std::size_t nameWidth, std::s
     io.text(30, v.status);
 }
 
-struct Writer
-{
-    platform::Record& record;
-    std::size_t offset = 0;
-    void i16(std::int16_t& value)
-    {
-        record.setI16(offset, value);
-        offset += 2;
-    }
-    void text(std::size_t width, std::string& value)
-    {
-        record.setText(offset, width, value);
-        offset += width;
-    }
-};
-
-struct Reader
-{
-    const platform::Record& record;
-    std::size_t offset = 0;
-    void i16(std::int16_t& value)
-    {
-        value = record.i16(offset);
-        offset += 2;
-    }
-    void text(std::size_t width, std::string& value)
-    {
-        value = record.text(offset, width);
-        offset += width;
-    }
-};
-
 constexpr std::size_t NameWidth = 30, TextWidth = 35;
 constexpr std::size_t OldNameWidth = 20;
 constexpr std::array<std::string_view, 4> Editions{"2018", "2015", "2012", "2005"};
@@ -120,7 +89,7 @@ platform::Record encodeNotchRecord(const NotchRecordValues& values)
     platform::Record record(NotchRecordLength);
     NotchRecordValues copy = values;
     copy.marker = NotchMarker;
-    Writer writer{record};
+    platform::RecordSequenceWriter writer{record};
     walkNotchRecord(writer, copy, NameWidth, TextWidth);
     return record;
 }
@@ -141,7 +110,7 @@ DecodedNotchRecord decodeNotchRecord(std::span<const std::uint8_t> bytes)
     }
     platform::Record record(length);
     std::copy_n(bytes.begin(), length, record.bytes().begin());
-    Reader reader{record};
+    platform::RecordSequenceReader reader{record};
     walkNotchRecord(reader, result.values, old ? OldNameWidth : NameWidth, old ? OldNameWidth : TextWidth);
     if (!applicable(result.values)) {
         result.refusal = NotchRecordRefusal::NotLoaded;
