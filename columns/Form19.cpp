@@ -5,6 +5,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -184,6 +185,15 @@ void Form19::MnuSave_Click()
     f.StudRequest = false;
     f.WoodColCurrent = -1;
     m_program.form7.openForRecord();
+}
+
+// A loaded record is text that no criteria stand behind, so the way back to them closes whatever the
+// load's outcome.
+void Form19::MnuLoad_Click()
+{
+    files::LoadWoodColumnRecord(m_program);
+    MnuBack.setEnabled(false);
+    MnuSelect.setEnabled(false);
 }
 
 void Form19::MnuNew_Click()

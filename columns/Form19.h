@@ -105,6 +105,7 @@ class Form19 final : public platform::Form
     void fill();
     void Print_Click();
     void MnuSave_Click();
+    void MnuLoad_Click();
     void MnuNew_Click();
     void MnuExit_Click();
     void MnuBack_Click();

@@ -178,6 +178,7 @@ void Form19::design()
     PrintButton.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
+    MnuLoad.click([this] { MnuLoad_Click(); });
     MnuNew.click([this] { MnuNew_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     MnuBack.click([this] { MnuBack_Click(); });

@@ -4,6 +4,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -110,6 +111,15 @@ void Form23::MnuSave_Click()
     f.StudRequest = false;
     f.SteelColCurrent = -1;
     m_program.form7.openForRecord();
+}
+
+// A loaded record is text that no criteria stand behind, so the way back to them closes whatever the
+// load's outcome.
+void Form23::MnuLoadStlColumn_Click()
+{
+    files::LoadSteelColumnRecord(m_program);
+    MnuCriteria.setEnabled(false);
+    MnuSelection.setEnabled(false);
 }
 
 void Form23::MnuNewColumn_Click()

@@ -88,6 +88,7 @@ class Form23 final : public platform::Form
     void Form_Activate();
     void Print_Click();
     void MnuSave_Click();
+    void MnuLoadStlColumn_Click();
     void MnuNewColumn_Click();
     void MnuExit_Click();
     void MnuSelection_Click();

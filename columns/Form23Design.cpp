@@ -138,6 +138,7 @@ void Form23::design()
     PrintButton.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
+    MnuLoadStlColumn.click([this] { MnuLoadStlColumn_Click(); });
     MnuNewColumn.click([this] { MnuNewColumn_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     MnuCriteria.click([this] { MnuCriteria_Click(); });
