@@ -38,6 +38,9 @@ void Form19::onQueryUnload(bool& cancel, platform::UnloadReason reason)
 void Form19::Form_Activate()
 {
     app::CenterForm(m_program, *this);
+    if (m_loadedRecord) {
+        return;
+    }
     for (platform::Control* c :
          std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
         c->setEnabled(false);
@@ -192,12 +195,31 @@ void Form19::MnuSave_Click()
 void Form19::MnuLoad_Click()
 {
     files::LoadWoodColumnRecord(m_program);
+    if (m_program.recordFiles.WoodColLoadFailed == 0) {
+        holdLoadedRecord();
+    }
     MnuBack.setEnabled(false);
     MnuSelect.setEnabled(false);
 }
 
+void Form19::holdLoadedRecord()
+{
+    m_loadedRecord = true;
+    for (platform::Control* c :
+         std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
+        c->setEnabled(true);
+    }
+}
+
+void Form19::showDesign()
+{
+    m_loadedRecord = false;
+    show();
+}
+
 void Form19::MnuNew_Click()
 {
+    m_loadedRecord = false;
     MnuBack.setEnabled(true);
     MnuSelect.setEnabled(true);
     hide();

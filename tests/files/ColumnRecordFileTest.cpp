@@ -271,3 +271,52 @@ TEST_F(WoodColumnFile, RefusedFilesChangeNothing)
 }
 
 } // namespace filetest
+
+namespace filetest
+{
+
+// The criteria form's load: a new column, the file, then the record form with the loaded texts, which
+// later activations keep; a refused or foreign file leaves the criteria form up.
+TEST_F(WoodColumnFile, CriteriaFormLoadShowsTheRecordAndActivationsKeepIt)
+{
+    Bytes tagged(1514, ' ');
+    put16(tagged, 0, 777);
+    putText(tagged, 517, 10, "tagged");
+    driver.putFile("tagged.Col", tagged);
+    Bytes steel(1156, ' ');
+    put16(steel, 0, 888);
+    driver.putFile("steel.SCo", steel);
+
+    for (const char* refused : {"steel.SCo", ""}) {
+        SCOPED_TRACE(refused);
+        driver.answerMessage(MsgResult::No); // nothing to save first
+        if (*refused != '\0') {
+            driver.answerFile(driver.folder() / refused);
+        } else {
+            driver.cancelFile();
+        }
+        driver.menu(f18.MnuLoadWdCol);
+        EXPECT_TRUE(f18.visible());
+        EXPECT_FALSE(f19.visible());
+        EXPECT_EQ(program.recordFiles.WoodColLoadFailed, -1);
+    }
+
+    driver.answerMessage(MsgResult::No);
+    driver.answerFile(driver.folder() / "tagged.Col");
+    driver.menu(f18.MnuLoadWdCol);
+    ASSERT_TRUE(f19.visible());
+    EXPECT_FALSE(f18.visible());
+    EXPECT_FALSE(f19.backmnu.enabled());
+    EXPECT_FALSE(f19.MnuGoto.enabled());
+    EXPECT_EQ(f19.Label15.caption(), "tagged");
+    EXPECT_TRUE(f19.PrintButton.enabled());
+
+    // Print and come back: the activation places the form and keeps the loaded texts.
+    driver.click(f19.PrintButton);
+    ASSERT_TRUE(program.form7.visible());
+    driver.switchTo(f19);
+    EXPECT_EQ(f19.Label15.caption(), "tagged");
+    EXPECT_FALSE(f19.backmnu.enabled());
+}
+
+} // namespace filetest

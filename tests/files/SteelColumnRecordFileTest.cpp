@@ -217,3 +217,43 @@ TEST_F(SteelColumnFile, RefusedFilesChangeNothing)
 }
 
 } // namespace filetest
+
+namespace filetest
+{
+
+TEST_F(SteelColumnFile, CriteriaFormLoadShowsTheRecordAndActivationsKeepIt)
+{
+    Bytes tagged(1156, ' ');
+    put16(tagged, 0, 888);
+    putText(tagged, 413, 10, "tagged");
+    driver.putFile("tagged.SCo", tagged);
+    driver.menu(f23.MnuNewColumn);
+    ASSERT_TRUE(f18.visible());
+
+    Bytes wood(1514, ' ');
+    put16(wood, 0, 777);
+    driver.putFile("wood.Col", wood);
+    driver.answerMessage(MsgResult::No); // nothing to save first
+    driver.answerFile(driver.folder() / "wood.Col");
+    driver.menu(f18.MnuLdStlCol);
+    EXPECT_TRUE(f18.visible());
+    EXPECT_FALSE(f23.visible());
+    EXPECT_EQ(program.recordFiles.SteelColLoadFailed, -1);
+
+    driver.answerMessage(MsgResult::No);
+    driver.answerFile(driver.folder() / "tagged.SCo");
+    driver.menu(f18.MnuLdStlCol);
+    ASSERT_TRUE(f23.visible());
+    EXPECT_FALSE(f18.visible());
+    EXPECT_FALSE(f23.backmnu.enabled());
+    EXPECT_FALSE(f23.MnuGoto.enabled());
+    EXPECT_EQ(f23.Label15.caption(), "tagged");
+
+    driver.click(f23.PrintButton);
+    ASSERT_TRUE(program.form7.visible());
+    driver.switchTo(f23);
+    EXPECT_EQ(f23.Label15.caption(), "tagged");
+    EXPECT_FALSE(f23.backmnu.enabled());
+}
+
+} // namespace filetest
