@@ -234,7 +234,7 @@ void Form10::helpMessage(int button)
 
 void Form10::PrintPreviewbutton_Click()
 {
-    m_program.form23.show();
+    m_program.form23.showDesign();
     hide();
 }
 

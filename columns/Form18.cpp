@@ -5,6 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "columns/Form18Notes.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -374,6 +375,39 @@ void Form18::Form_QueryUnload(bool& cancel, platform::UnloadReason reason)
         app::ConfirmExit(m_program);
         cancel = true;
     }
+}
+
+// A new column first, then the file. The record form comes up only with a loaded record, which its
+// activations keep, and without the way back to criteria it does not stand on; a refused, cancelled or
+// foreign file leaves this form where it was.
+void Form18::MnuLoadWdCol_Click()
+{
+    MnuNewCol_Click();
+    files::LoadWoodColumnRecord(m_program);
+    if (m_program.recordFiles.WoodColLoadFailed == -1) {
+        return;
+    }
+    Form19& f19 = m_program.form19;
+    f19.holdLoadedRecord();
+    f19.backmnu.setEnabled(false);
+    f19.MnuGoto.setEnabled(false);
+    hide();
+    f19.show();
+}
+
+void Form18::MnuLdStlCol_Click()
+{
+    MnuNewCol_Click();
+    files::LoadSteelColumnRecord(m_program);
+    if (m_program.recordFiles.SteelColLoadFailed == -1) {
+        return;
+    }
+    Form23& f23 = m_program.form23;
+    f23.holdLoadedRecord();
+    f23.backmnu.setEnabled(false);
+    f23.MnuGoto.setEnabled(false);
+    hide();
+    f23.show();
 }
 
 void Form18::MnuExit_Click()

@@ -191,6 +191,8 @@ class Form18 final : public platform::Form
     bool criteriaAccepted();
     void storeCriteria();
     void MnuNewCol_Click();
+    void MnuLoadWdCol_Click();
+    void MnuLdStlCol_Click();
     void MnuExit_Click();
     void MnuHelp_Click();
     void showNote(int note); // 1 to 14

@@ -164,6 +164,8 @@ void Form18::design()
     }
     Command1.click([this] { m_program.form21.show(); });
     MnuNewCol.click([this] { MnuNewCol_Click(); });
+    MnuLoadWdCol.click([this] { MnuLoadWdCol_Click(); });
+    MnuLdStlCol.click([this] { MnuLdStlCol_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     mnucolexit.click([this] { MnuExit_Click(); });
     MnuHelp.click([this] { MnuHelp_Click(); });

@@ -5,6 +5,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -37,6 +38,9 @@ void Form19::onQueryUnload(bool& cancel, platform::UnloadReason reason)
 void Form19::Form_Activate()
 {
     app::CenterForm(m_program, *this);
+    if (m_loadedRecord) {
+        return;
+    }
     for (platform::Control* c :
          std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
         c->setEnabled(false);
@@ -186,8 +190,36 @@ void Form19::MnuSave_Click()
     m_program.form7.openForRecord();
 }
 
+// A loaded record is text that no criteria stand behind, so the way back to them closes whatever the
+// load's outcome.
+void Form19::MnuLoad_Click()
+{
+    files::LoadWoodColumnRecord(m_program);
+    if (m_program.recordFiles.WoodColLoadFailed == 0) {
+        holdLoadedRecord();
+    }
+    MnuBack.setEnabled(false);
+    MnuSelect.setEnabled(false);
+}
+
+void Form19::holdLoadedRecord()
+{
+    m_loadedRecord = true;
+    for (platform::Control* c :
+         std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
+        c->setEnabled(true);
+    }
+}
+
+void Form19::showDesign()
+{
+    m_loadedRecord = false;
+    show();
+}
+
 void Form19::MnuNew_Click()
 {
+    m_loadedRecord = false;
     MnuBack.setEnabled(true);
     MnuSelect.setEnabled(true);
     hide();

@@ -95,16 +95,24 @@ class Form19 final : public platform::Form
     platform::MenuItem MnuSelect{*this, "MnuSelect"};
     platform::MenuItem MnuHelp{*this, "MnuHelp"};
 
+    // A loaded record is text the design does not stand behind: activations only place the form until
+    // the selection form shows it again, New or unload.
+    void holdLoadedRecord();
+    // The selection form's way in: the record is filled from the design again.
+    void showDesign();
+
   private:
     void design() override; // Form19Design.cpp
     void onLoad() override;
     void onActivate() override { Form_Activate(); }
     void onQueryUnload(bool& cancel, platform::UnloadReason reason) override;
+    void onUnload() override { m_loadedRecord = false; }
 
     void Form_Activate();
     void fill();
     void Print_Click();
     void MnuSave_Click();
+    void MnuLoad_Click();
     void MnuNew_Click();
     void MnuExit_Click();
     void MnuBack_Click();
@@ -112,6 +120,7 @@ class Form19 final : public platform::Form
     void MnuHelp_Click();
 
     app::Program& m_program;
+    bool m_loadedRecord = false;
 };
 
 } // namespace columns

@@ -1,6 +1,7 @@
 // How Form19 looks, and which handler each control raises; no logic here. Every label 255 twips high.
 #include "app/DesignHelpers.h"
 #include "columns/Form19.h"
+#include "files/ColumnRecordClipboard.h"
 
 namespace columns
 {
@@ -178,6 +179,8 @@ void Form19::design()
     PrintButton.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
+    MnuCopyClipWd.click([this] { files::CopyWoodColumnRecordToClipboard(m_program); });
+    MnuLoad.click([this] { MnuLoad_Click(); });
     MnuNew.click([this] { MnuNew_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     MnuBack.click([this] { MnuBack_Click(); });

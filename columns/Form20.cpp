@@ -259,7 +259,7 @@ void Form20::fillReport()
 
 void Form20::CmdColReportOK_Click()
 {
-    m_program.form19.show();
+    m_program.form19.showDesign();
     hide();
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
 
@@ -40,6 +41,9 @@ void Form23::Form_Activate()
         }
     };
     step([&] { app::CenterForm(m_program, *this); });
+    if (m_loadedRecord) {
+        return;
+    }
     step([&] {
         MnuSelection.setEnabled(true);
         MnuCriteria.setEnabled(true);
@@ -112,8 +116,32 @@ void Form23::MnuSave_Click()
     m_program.form7.openForRecord();
 }
 
+// A loaded record is text that no criteria stand behind, so the way back to them closes whatever the
+// load's outcome.
+void Form23::MnuLoadStlColumn_Click()
+{
+    files::LoadSteelColumnRecord(m_program);
+    if (m_program.recordFiles.SteelColLoadFailed == 0) {
+        holdLoadedRecord();
+    }
+    MnuCriteria.setEnabled(false);
+    MnuSelection.setEnabled(false);
+}
+
+void Form23::holdLoadedRecord()
+{
+    m_loadedRecord = true;
+}
+
+void Form23::showDesign()
+{
+    m_loadedRecord = false;
+    show();
+}
+
 void Form23::MnuNewColumn_Click()
 {
+    m_loadedRecord = false;
     MnuCriteria.setEnabled(true);
     MnuSelection.setEnabled(true);
     hide();

@@ -79,15 +79,23 @@ class Form23 final : public platform::Form
     platform::MenuItem MnuSelection{*this, "MnuSelection"};
     platform::MenuItem MnuHelp{*this, "MnuHelp"};
 
+    // A loaded record is text the design does not stand behind: activations only place the form until
+    // the selection form shows it again, New or unload.
+    void holdLoadedRecord();
+    // The selection form's way in: the record is filled from the design again.
+    void showDesign();
+
   private:
     void design() override; // Form23Design.cpp
     void onLoad() override;
     void onActivate() override { Form_Activate(); }
     void onQueryUnload(bool& cancel, platform::UnloadReason reason) override;
+    void onUnload() override { m_loadedRecord = false; }
 
     void Form_Activate();
     void Print_Click();
     void MnuSave_Click();
+    void MnuLoadStlColumn_Click();
     void MnuNewColumn_Click();
     void MnuExit_Click();
     void MnuSelection_Click();
@@ -95,6 +103,7 @@ class Form23 final : public platform::Form
     void MnuHelp_Click();
 
     app::Program& m_program;
+    bool m_loadedRecord = false;
 };
 
 } // namespace columns

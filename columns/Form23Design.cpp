@@ -2,6 +2,7 @@
 // label 252 twips high.
 #include "app/DesignHelpers.h"
 #include "columns/Form23.h"
+#include "files/ColumnRecordClipboard.h"
 
 namespace columns
 {
@@ -138,6 +139,8 @@ void Form23::design()
     PrintButton.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
+    MnuCopyClipStl.click([this] { files::CopySteelColumnRecordToClipboard(m_program); });
+    MnuLoadStlColumn.click([this] { MnuLoadStlColumn_Click(); });
     MnuNewColumn.click([this] { MnuNewColumn_Click(); });
     MnuExit.click([this] { MnuExit_Click(); });
     MnuCriteria.click([this] { MnuCriteria_Click(); });

@@ -104,33 +104,4 @@ void SaveDataRecord(app::Program& program)
     runWriter(program, RecordKind::BeamData, program.recordFiles.BeamDataRecord, steps);
 }
 
-namespace
-{
-
-// The column record files come with the columns; until then their saves end as cancelled ones.
-void notSaved(app::Program& program, const char* filter, const char* name)
-{
-    platform::FileDialogRequest request;
-    request.kind = platform::FileDialogKind::Save;
-    request.title = "Save Data Record";
-    request.fileName = name;
-    request.filter = filter;
-    request.filterIndex = 2;
-    program.runtime.fileDialog(request, false);
-    program.runtime.msgBox("The Data Record was not saved.", platform::Buttons::OK, platform::Icon::None,
-                           "Korvanta");
-}
-
-} // namespace
-
-void SaveWoodColumnRecord(app::Program& program)
-{
-    notSaved(program, "All Files (*.*)|*.*|Wood Column Files (*.WCR)|*.WCR|", "*.WCR");
-}
-
-void SaveSteelColumnRecord(app::Program& program)
-{
-    notSaved(program, "All Files (*.*)|*.*|Steel Column Files (*.SCR)|*.SCR|", "*.SCR");
-}
-
 } // namespace files

@@ -21,8 +21,5 @@ bool LoadDataRecord(app::Program& program);
 void SaveDataRecord(app::Program& program);
 // Whether an accepted record is whole for its layout.
 bool dataRecordApplicable(const platform::Record& record, std::uint64_t fileLength);
-// The column data records, Form19 and Form23.
-void SaveWoodColumnRecord(app::Program& program);
-void SaveSteelColumnRecord(app::Program& program);
 
 } // namespace files

@@ -5,6 +5,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "files/BeamDataRecordFile.h"
+#include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 

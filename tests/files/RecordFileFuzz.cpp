@@ -1,10 +1,11 @@
 // libFuzzer target of one record file loader (KORVANTA_FUZZ_KIND 1 criteria, 2 custom values, 3 data
-// record), run whole in one headless program kept across inputs. Each input is either refused with
-// nothing changed, or accepted; a crash, a sanitizer report or a changed refusal aborts. Built and run
-// by scripts/fuzz.sh, seeded with the files tests write to tests/data/files.
+// record, 4 wood column record, 5 steel column record), run whole in one headless program kept across inputs.
+// Each input is either refused with nothing changed, or accepted; a crash, a sanitizer report or a changed
+// refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests write to tests/data/files.
 #include "FormSnapshots.h"
 #include "files/BeamCriteriaFile.h"
 #include "files/BeamDataRecordFile.h"
+#include "files/ColumnRecordFile.h"
 #include "files/CustomValuesFile.h"
 #include "files/RecordKinds.h"
 #include "platform/headless/Driver.h"
@@ -34,6 +35,10 @@ Harness& harness()
 constexpr files::RecordKind Kind = files::RecordKind::BeamCriteria;
 #elif KORVANTA_FUZZ_KIND == 2
 constexpr files::RecordKind Kind = files::RecordKind::CustomValues;
+#elif KORVANTA_FUZZ_KIND == 4
+constexpr files::RecordKind Kind = files::RecordKind::WoodColumn;
+#elif KORVANTA_FUZZ_KIND == 5
+constexpr files::RecordKind Kind = files::RecordKind::SteelColumn;
 #else
 constexpr files::RecordKind Kind = files::RecordKind::BeamData;
 #endif
@@ -45,6 +50,9 @@ bool applicable(const platform::Record& record, std::uint64_t length)
         return files::criteriaRecordApplicable(record, length);
     case files::RecordKind::CustomValues:
         return files::customValuesApplicable(record, length);
+    case files::RecordKind::WoodColumn:
+    case files::RecordKind::SteelColumn:
+        return length >= files::recordKind(Kind).length; // only captions: any whole record is taken
     default:
         return files::dataRecordApplicable(record, length);
     }
@@ -58,6 +66,12 @@ void load(app::Program& p)
         break;
     case files::RecordKind::CustomValues:
         p.runtime.dispatch([&] { files::LoadCustomValues(p); });
+        break;
+    case files::RecordKind::WoodColumn:
+        p.runtime.dispatch([&] { files::LoadWoodColumnRecord(p); });
+        break;
+    case files::RecordKind::SteelColumn:
+        p.runtime.dispatch([&] { files::LoadSteelColumnRecord(p); });
         break;
     default:
         p.runtime.dispatch([&] { files::LoadDataRecord(p); });
@@ -73,6 +87,12 @@ std::string everything(app::Program& p)
         return filetest::snapshot(p.form1) + filetest::snapshot(p.form7) + filetest::stateSnapshot(p);
     case files::RecordKind::CustomValues:
         return filetest::snapshot(p.form1) + filetest::snapshot(p.form2) + filetest::stateSnapshot(p);
+    case files::RecordKind::WoodColumn:
+        return filetest::snapshot(p.form19) + filetest::stateSnapshot(p) +
+               std::to_string(p.record.WoodColRecordLoaded);
+    case files::RecordKind::SteelColumn:
+        return filetest::snapshot(p.form23) + filetest::stateSnapshot(p) +
+               std::to_string(p.record.SteelColRecordLoaded);
     default:
         return filetest::snapshot(p.form6) + filetest::stateSnapshot(p);
     }
@@ -101,6 +121,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     h.driver.answerFile(h.file);
     load(p);
     if (!accepted && everything(p) != before) {
+        std::abort();
+    }
+    // A column record load leaves its outcome in its flag: 0 after a load, -1 after anything else.
+    const std::int16_t* failed = Kind == files::RecordKind::WoodColumn    ? &p.recordFiles.WoodColLoadFailed
+                                 : Kind == files::RecordKind::SteelColumn ? &p.recordFiles.SteelColLoadFailed
+                                                                          : nullptr;
+    if (failed != nullptr && *failed != (accepted ? 0 : -1)) {
         std::abort();
     }
     if (p.state.ChangeGuard != 0 || p.state.CriteriaSaveGuard != 0) {

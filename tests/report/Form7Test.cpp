@@ -223,7 +223,7 @@ TEST_F(ReportHeader, BothSaveCommandsCopyTheHeaderIntoAColumnRecord)
         EXPECT_EQ(program.form19.Label3.caption(), menuSave ? "Menu" : "Button");
         EXPECT_EQ(program.form19.Label4.caption(), "Post");
         EXPECT_EQ(program.form19.Label5.caption(), "C-1");
-        ASSERT_EQ(driver.host().fileDialogs().back().request.fileName, "*.WCR");
+        ASSERT_EQ(driver.host().fileDialogs().back().request.fileName, "*.Col");
         driver.click(form7.Command3);
     }
 }
