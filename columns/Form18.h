@@ -60,6 +60,9 @@ class Form18 final : public platform::Form
     platform::CommandButton SheathHelpNote{*this, "SheathHelpNote"};
     platform::CommandButton CmdOK{*this, "CmdOK"};
     platform::CommandButton Command1{*this, "Command1"}; // " Add Notes"
+    // The custom post values file.
+    platform::CommandButton SavePostbutton{*this, "SavePostbutton"};
+    platform::CommandButton Loadpostbutton{*this, "Loadpostbutton"};
 
     // --- Quick tips ---
     platform::CommandButton Command3D1{*this, "Command3D1"};

@@ -3,6 +3,7 @@
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "columns/Form18.h"
+#include "files/CustomPostFile.h"
 
 namespace columns
 {
@@ -55,6 +56,10 @@ void Form18::design()
     numberBox(cModeText, nullptr, BoxLeft, Top + 7 * Step - 30, 1100, 4, White);
     cModeText.setText("1.00");
     button3D(Modeadjbutton, nullptr, BoxLeft + 1200, Top + 7 * Step - 30, 500, 315, "<>");
+
+    // The custom post values file, beside the Fc box whose values it keeps.
+    button3D(SavePostbutton, nullptr, BoxLeft + 1200, Top + 4 * Step - 30, 420, 315, "Save");
+    button3D(Loadpostbutton, nullptr, BoxLeft + 1650, Top + 4 * Step - 30, 420, 315, "Load");
 
     check3D(ResetKf, nullptr, LabelLeft, Top + 8 * Step + 60, 2000, 300, "D1 Fully Braced");
     ResetKf.setThreeD(false);
@@ -146,6 +151,8 @@ void Form18::design()
     Modeadjbutton.click([this] { Modeadjbutton_Click(); });
     ResetKf.click([this] { ResetKf_Click(); });
     CmdOK.click([this] { CmdOK_Click(); });
+    SavePostbutton.click([this] { files::SaveCustomPostValues(m_program); });
+    Loadpostbutton.click([this] { files::LoadCustomPostValues(m_program); });
     WoodButton.click([this] { WoodButton_Click(); });
     SteelButton.click([this] { SteelButton_Click(); });
     TimberButton.click([this] { TimberButton_Click(); });

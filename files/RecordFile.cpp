@@ -71,8 +71,11 @@ LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& 
                            Title);
         });
     if (done && outcome == LoadOutcome::WrongKind) {
-        runtime.beep();
-        runtime.msgBox(info.wrongKindMessage, platform::Buttons::OK, platform::Icon::Exclamation, Title);
+        if (info.wrongKindBeep) {
+            runtime.beep();
+        }
+        runtime.msgBox(info.wrongKindMessage, platform::Buttons::OK,
+                       info.wrongKindExclamation ? platform::Icon::Exclamation : platform::Icon::None, Title);
     }
     if (outcome != LoadOutcome::Loaded && steps.cleanUp) {
         steps.cleanUp();
@@ -98,7 +101,9 @@ bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer,
                            platform::Buttons::OK, platform::Icon::None, Title);
         },
         [&](const platform::RuntimeError&) {
-            runtime.msgBox(info.saveFailed, platform::Buttons::OK, platform::Icon::Exclamation, Title);
+            runtime.msgBox(info.saveFailed, platform::Buttons::OK,
+                           info.saveFailedExclamation ? platform::Icon::Exclamation : platform::Icon::None,
+                           Title);
         });
     if (steps.cleanUp) {
         steps.cleanUp();

@@ -26,6 +26,7 @@ struct RecordBuffers
     platform::Record BeamDataRecord{4809};
     platform::Record WoodColumnRecord{1514};
     platform::Record SteelColumnRecord{1156};
+    platform::Record CustomPostValuesRecord{38};
     // -1 after a column record load that did not load (refused, cancelled or of another kind), 0 after
     // one that did: the criteria form's load commands go back to it on -1.
     std::int16_t WoodColLoadFailed = 0;

@@ -11,7 +11,7 @@ namespace files
 namespace
 {
 
-const std::array<RecordKindInfo, 6> Kinds{{
+const std::array<RecordKindInfo, 7> Kinds{{
     {RecordKind::CustomValues,
      "Val",
      66,
@@ -137,6 +137,26 @@ const std::array<RecordKindInfo, 6> Kinds{{
      "A Data Record could not be loaded.",
      false,
      "The Data Record was Not saved to a file."},
+    {RecordKind::CustomPost,
+     "CPV",
+     38,
+     100,
+     {100},
+     1,
+     "Open Custom Post Value File",
+     "Save Custom Values As",
+     "*.CPV",
+     "All Files (*.*)|*.*|Korvanta Files (*.CPV)|*.CPV|",
+     "Custom post values saved to disk as",
+     "    ",
+     "Cannot load the selected values. Please verify you are loading Custom Wood Post values with the *.CPV "
+     "extension",
+     "User cancelled or Error loading custom post values.",
+     false,
+     "User cancelled or Error in saving custom post values to hard drive.",
+     false,
+     false,
+     false},
 }};
 
 } // namespace

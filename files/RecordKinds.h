@@ -1,4 +1,4 @@
-// The six kinds of user record file: each kind's extension, record length, markers, dialog texts and
+// The seven kinds of user record file: each kind's extension, record length, markers, dialog texts and
 // messages, in one table.
 #pragma once
 
@@ -17,7 +17,8 @@ enum class RecordKind
     BeamCriteria,
     WoodColumn,
     StudColumn,
-    BeamData
+    BeamData,
+    CustomPost
 };
 
 struct RecordKindInfo
@@ -38,6 +39,10 @@ struct RecordKindInfo
     std::string_view loadFailed;
     bool loadFailedExclamation;
     std::string_view saveFailed;
+    // The post values file reports with plain boxes and without a beep.
+    bool wrongKindExclamation = true;
+    bool wrongKindBeep = true;
+    bool saveFailedExclamation = true;
 };
 
 const RecordKindInfo& recordKind(RecordKind kind);

@@ -22,7 +22,8 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 # target and the folder of its seeds
 targets=(settings:fuzz/corpus/settings notch:tests/data/notch scl:fuzz/corpus/scl criteria:tests/data/files
          custom_values:tests/data/files data_record:tests/data/files stud:tests/data/columns
-         wood_column:tests/data/files steel_column:tests/data/files)
+         wood_column:tests/data/files steel_column:tests/data/files
+         custom_post:tests/data/files)
 names=()
 for entry in "${targets[@]}"; do names+=("korvanta_fuzz_${entry%%:*}"); done
 cmake --build build-fuzz --target "${names[@]}" -j"$(nproc)"

@@ -1,11 +1,13 @@
 // libFuzzer target of one record file loader (KORVANTA_FUZZ_KIND 1 criteria, 2 custom values, 3 data
-// record, 4 wood column record, 5 steel column record), run whole in one headless program kept across inputs.
-// Each input is either refused with nothing changed, or accepted; a crash, a sanitizer report or a changed
-// refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests write to tests/data/files.
+// record, 4 wood column record, 5 steel column record, 6 custom post values), run whole in one headless
+// program kept across inputs. Each input is either refused with nothing changed, or accepted; a crash, a
+// sanitizer report or a changed refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests
+// write to tests/data/files.
 #include "FormSnapshots.h"
 #include "files/BeamCriteriaFile.h"
 #include "files/BeamDataRecordFile.h"
 #include "files/ColumnRecordFile.h"
+#include "files/CustomPostFile.h"
 #include "files/CustomValuesFile.h"
 #include "files/RecordKinds.h"
 #include "platform/headless/Driver.h"
@@ -39,6 +41,8 @@ constexpr files::RecordKind Kind = files::RecordKind::CustomValues;
 constexpr files::RecordKind Kind = files::RecordKind::WoodColumn;
 #elif KORVANTA_FUZZ_KIND == 5
 constexpr files::RecordKind Kind = files::RecordKind::SteelColumn;
+#elif KORVANTA_FUZZ_KIND == 6
+constexpr files::RecordKind Kind = files::RecordKind::CustomPost;
 #else
 constexpr files::RecordKind Kind = files::RecordKind::BeamData;
 #endif
@@ -53,6 +57,8 @@ bool applicable(const platform::Record& record, std::uint64_t length)
     case files::RecordKind::WoodColumn:
     case files::RecordKind::SteelColumn:
         return length >= files::recordKind(Kind).length; // only captions: any whole record is taken
+    case files::RecordKind::CustomPost:
+        return files::customPostApplicable(record, length);
     default:
         return files::dataRecordApplicable(record, length);
     }
@@ -72,6 +78,9 @@ void load(app::Program& p)
         break;
     case files::RecordKind::SteelColumn:
         p.runtime.dispatch([&] { files::LoadSteelColumnRecord(p); });
+        break;
+    case files::RecordKind::CustomPost:
+        p.runtime.dispatch([&] { files::LoadCustomPostValues(p); });
         break;
     default:
         p.runtime.dispatch([&] { files::LoadDataRecord(p); });
@@ -93,6 +102,9 @@ std::string everything(app::Program& p)
     case files::RecordKind::SteelColumn:
         return filetest::snapshot(p.form23) + filetest::stateSnapshot(p) +
                std::to_string(p.record.SteelColRecordLoaded);
+    case files::RecordKind::CustomPost: // the criteria form alone, and none of the others
+        return filetest::snapshot(p.form18) + filetest::snapshot(p.form1) + filetest::snapshot(p.form2) +
+               filetest::stateSnapshot(p);
     default:
         return filetest::snapshot(p.form6) + filetest::stateSnapshot(p);
     }

@@ -38,6 +38,12 @@ TEST(RecordKinds, MarkersLengthsAndTexts)
          "*.Wsc",
          "The wind loaded stud column could not be loaded."},
         {files::RecordKind::BeamData, 4809, 556, {556, 555}, "*.Dat", "A Data Record could not be loaded."},
+        {files::RecordKind::CustomPost,
+         38,
+         100,
+         {100},
+         "*.CPV",
+         "User cancelled or Error loading custom post values."},
     };
     for (const Row& row : rows) {
         const files::RecordKindInfo& info = files::recordKind(row.kind);
