@@ -96,6 +96,16 @@ TEST_F(CustomPostFile, SaveMatchesTheHandMadeRecordAndRoundTrips)
     EXPECT_EQ(driver.messages()[0].text,
               "Custom post values saved to disk as\r\r    " + (driver.folder() / "post.CPV").string());
     keepSeed(driver.folder() / "post.CPV");
+    {
+        ASSERT_EQ(driver.host().fileDialogs().size(), 1u);
+        const auto& request = driver.host().fileDialogs()[0].request;
+        EXPECT_EQ(request.title, "Save Custom Values As");
+        EXPECT_EQ(request.fileName, "*.CPV");
+        EXPECT_EQ(request.defaultExtension, "CPV");
+        EXPECT_EQ(request.filter, "All Files (*.*)|*.*|Korvanta Files (*.CPV)|*.CPV|");
+        EXPECT_EQ(request.filterIndex, 2);
+        EXPECT_TRUE(request.overwritePrompt);
+    }
 
     driver.retype(f18.cFcText, "900");
     driver.retype(f18.cEtext, "1.2");
@@ -105,6 +115,8 @@ TEST_F(CustomPostFile, SaveMatchesTheHandMadeRecordAndRoundTrips)
     driver.clearMessages();
     load("post.CPV");
     EXPECT_TRUE(driver.messages().empty());
+    ASSERT_EQ(driver.host().fileDialogs().size(), 2u);
+    EXPECT_EQ(driver.host().fileDialogs()[1].request.title, "Open Custom Post Value File");
     EXPECT_EQ(f18.cFcText.text(), "1350");
     EXPECT_EQ(f18.cEtext.text(), "1.6");
     EXPECT_EQ(f18.ColSpeciesCombo.text(), "DF-L #1");
@@ -169,6 +181,13 @@ TEST_F(CustomPostFile, RefusedFilesChangeNothing)
         EXPECT_EQ(everything(), before);
         EXPECT_EQ(f18.cFcText.text(), "1111");
     }
+    // The open dialog lets a name of no file through: it reads as an empty file and is not created.
+    driver.clearMessages();
+    load("none.CPV");
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, WrongKind);
+    EXPECT_FALSE(std::filesystem::exists(driver.folder() / "none.CPV"));
+    EXPECT_EQ(f18.cFcText.text(), "1111");
 }
 
 TEST_F(CustomPostFile, SaveRefusalsWriteNothing)
