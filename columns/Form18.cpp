@@ -360,6 +360,8 @@ void Form18::Form_Activate()
     app::CenterForm(m_program, *this);
     // The stud record shows only what a check run since this activation computed.
     StudReportbutton.setEnabled(false);
+    // A reaction can be imported only once a beam has been calculated.
+    ImportButton.setVisible(m_program.beam.shear.ShearV > 0);
     SteelInfoLabel.setCaption("All steel column selections are symetrical in plane D1 and D2.  Your column "
                               "choices will be either round or "
                               "square.   The round columns have a design value Fy of 36 and square columns "

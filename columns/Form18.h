@@ -63,6 +63,14 @@ class Form18 final : public platform::Form
     // The custom post values file.
     platform::CommandButton SavePostbutton{*this, "SavePostbutton"};
     platform::CommandButton Loadpostbutton{*this, "Loadpostbutton"};
+    // The reaction import from the beam last calculated.
+    platform::CommandButton ImportButton{*this, "ImportButton"};
+    platform::Frame ImportReaction{*this, "ImportReaction"};
+    platform::OptionButton OptionR1{*this, "OptionR1"};
+    platform::OptionButton OptionR2{*this, "OptionR2"};
+    platform::CheckBox DblReaction{*this, "DblReaction"};
+    platform::CommandButton CmdImportOK{*this, "CmdImportOK"};
+    platform::CommandButton CmdImportCancel{*this, "CmdImportCancel"};
 
     // --- Quick tips ---
     platform::CommandButton Command3D1{*this, "Command3D1"};
@@ -186,6 +194,8 @@ class Form18 final : public platform::Form
     void Form_QueryUnload(bool& cancel, platform::UnloadReason reason);
     void entry_Change(platform::TextBox& box);
     void cReacText_KeyPress(std::int16_t& key);
+    void ImportButton_Click();  // Form18Import.cpp
+    void CmdImportOK_Click();
     void cHTtext_LostFocus();
     void DurAdjbutton_Click();
     void Modeadjbutton_Click();

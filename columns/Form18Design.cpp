@@ -61,6 +61,18 @@ void Form18::design()
     button3D(SavePostbutton, nullptr, BoxLeft + 1200, Top + 4 * Step - 30, 420, 315, "Save");
     button3D(Loadpostbutton, nullptr, BoxLeft + 1650, Top + 4 * Step - 30, 420, 315, "Load");
 
+    // The reaction import, beside the reaction box it fills; its frame stands below the entries.
+    button3D(ImportButton, nullptr, BoxLeft + 1200, Top - 30, 800, 315, "Import");
+    frame3D(ImportReaction, nullptr, LabelLeft, Top + 9 * Step + 60, 4300, 1500,
+            "Import from current beam data record...");
+    ImportReaction.setVisible(false);
+    option3D(OptionR1, &ImportReaction, 150, 330, 900, 300, "R1");
+    OptionR1.setValue(true);
+    option3D(OptionR2, &ImportReaction, 1150, 330, 900, 300, "R2");
+    check3D(DblReaction, &ImportReaction, 150, 720, 2600, 300, "Double the Reaction");
+    button3D(CmdImportOK, &ImportReaction, 2900, 300, 1200, 420, "OK");
+    button3D(CmdImportCancel, &ImportReaction, 2900, 840, 1200, 420, "Cancel");
+
     check3D(ResetKf, nullptr, LabelLeft, Top + 8 * Step + 60, 2000, 300, "D1 Fully Braced");
     ResetKf.setThreeD(false);
     ResetKf.setVisible(false);
@@ -151,6 +163,9 @@ void Form18::design()
     Modeadjbutton.click([this] { Modeadjbutton_Click(); });
     ResetKf.click([this] { ResetKf_Click(); });
     CmdOK.click([this] { CmdOK_Click(); });
+    ImportButton.click([this] { ImportButton_Click(); });
+    CmdImportOK.click([this] { CmdImportOK_Click(); });
+    CmdImportCancel.click([this] { ImportReaction.setVisible(false); });
     SavePostbutton.click([this] { files::SaveCustomPostValues(m_program); });
     Loadpostbutton.click([this] { files::LoadCustomPostValues(m_program); });
     WoodButton.click([this] { WoodButton_Click(); });
