@@ -194,7 +194,7 @@ class Form18 final : public platform::Form
     void Form_QueryUnload(bool& cancel, platform::UnloadReason reason);
     void entry_Change(platform::TextBox& box);
     void cReacText_KeyPress(std::int16_t& key);
-    void ImportButton_Click();  // Form18Import.cpp
+    void ImportButton_Click(); // Form18Import.cpp
     void CmdImportOK_Click();
     void cHTtext_LostFocus();
     void DurAdjbutton_Click();
