@@ -35,7 +35,8 @@ class Form18 final : public platform::Form
     platform::Label DescLabel{*this, "DescLabel"};
     platform::Label IDLabel{*this, "IDLabel"};
 
-    // --- Criteria entries ---
+    // --- Criteria entries, in the "Column Criteria" frame ---
+    platform::Frame Frame3D1{*this, "Frame3D1"};
     platform::TextBox cReacText{*this, "cReacText"};
     platform::TextBox cHTtext{*this, "cHTtext"};
     platform::TextBox cD1text{*this, "cD1text"};
@@ -48,9 +49,12 @@ class Form18 final : public platform::Form
     platform::CommandButton Modeadjbutton{*this, "Modeadjbutton"};
     platform::Label ReacLabel{*this, "ReacLabel"};
     platform::Label HTLabel{*this, "HTLabel"};
-    platform::Label Label2{*this, "Label2"}; // "Unbraced height L1"
-    platform::Label Label3{*this, "Label3"}; // "Unbraced height L2"
-    platform::Label Label10{*this, "Label10"};
+    platform::Label Label2{*this, "Label2"};   // "Unbraced height L1"
+    platform::Label Label3{*this, "Label3"};   // "Unbraced height L2"
+    platform::Label Label10{*this, "Label10"}; // "ft" of L2
+    platform::Label ReacUnit{*this, "ReacUnit"};
+    platform::Label HTUnit{*this, "HTUnit"};
+    platform::Label D1Unit{*this, "D1Unit"};
     platform::Label Label16{*this, "Label16"}; // "Fc II" or "Fy"
     platform::Label ELabel{*this, "ELabel"};
     platform::Label DurLabel{*this, "DurLabel"};

@@ -30,68 +30,73 @@ void Form18::design()
     WoodButton.setValue(true);
     option3D(SteelButton, nullptr, 9240, 150, 1000, 300, "Steel");
 
-    // --- Criteria entries, one row each ---
-    constexpr double LabelLeft = 240;
-    constexpr double BoxLeft = 2700;
-    constexpr double Top = 1500;
+    // --- Criteria entries, one row each, in the "Column Criteria" frame ---
+    frame3D(Frame3D1, nullptr, 120, 1260, 4560, 3960, "Column Criteria");
+    constexpr double LabelLeft = 120;
+    constexpr double BoxLeft = 2340;
+    constexpr double SideLeft = 3420; // units, cycle buttons and the post values file right of the boxes
+    constexpr double Top = 360;
     constexpr double Step = 420;
-    label(ReacLabel, nullptr, LabelLeft, Top, 2300, 255, "Reaction");
-    numberBox(cReacText, nullptr, BoxLeft, Top - 30, 1100, 7, White);
-    label(HTLabel, nullptr, LabelLeft, Top + Step, 2300, 255, "Actual Column height");
-    numberBox(cHTtext, nullptr, BoxLeft, Top + Step - 30, 1100, 6, White);
-    label(Label2, nullptr, LabelLeft, Top + 2 * Step, 2300, 255, "Unbraced height L1");
-    numberBox(cD1text, nullptr, BoxLeft, Top + 2 * Step - 30, 1100, 6, White);
-    label(Label3, nullptr, LabelLeft, Top + 3 * Step, 2300, 255, "Unbraced height L2");
-    numberBox(cD2text, nullptr, BoxLeft, Top + 3 * Step - 30, 1100, 6, White);
-    label(Label10, nullptr, BoxLeft + 1200, Top + 3 * Step, 400, 255, "ft");
-    label(Label16, nullptr, LabelLeft, Top + 4 * Step, 2300, 255, "Fc II");
-    numberBox(cFcText, nullptr, BoxLeft, Top + 4 * Step - 30, 1100, 6, White);
-    label(ELabel, nullptr, LabelLeft, Top + 5 * Step, 2300, 255, "E x 10 6");
-    numberBox(cEtext, nullptr, BoxLeft, Top + 5 * Step - 30, 1100, 3, White);
-    label(DurLabel, nullptr, LabelLeft, Top + 6 * Step, 2300, 255, "Cd  Duration of load");
-    numberBox(cDurText, nullptr, BoxLeft, Top + 6 * Step - 30, 1100, 4, White);
+    auto row = [&](platform::Label& caption, std::string_view text, platform::TextBox& box, int index,
+                   int maxLength) {
+        const double top = Top + index * Step;
+        label(caption, &Frame3D1, LabelLeft, top, 1950, 255, text);
+        numberBox(box, &Frame3D1, BoxLeft, top - 30, 1000, maxLength, White);
+    };
+    auto unit = [&](platform::Label& l, int index, std::string_view text) {
+        label(l, &Frame3D1, SideLeft, Top + index * Step, 400, 255, text);
+    };
+    row(ReacLabel, "Reaction", cReacText, 0, 7);
+    unit(ReacUnit, 0, "lbs");
+    row(HTLabel, "Actual Column height", cHTtext, 1, 6);
+    unit(HTUnit, 1, "ft");
+    row(Label2, "Unbraced height L1", cD1text, 2, 6);
+    unit(D1Unit, 2, "ft");
+    row(Label3, "Unbraced height L2", cD2text, 3, 6);
+    unit(Label10, 3, "ft");
+    row(Label16, "Fc II", cFcText, 4, 6);
+    row(ELabel, "E x 10 6", cEtext, 5, 3);
+    row(DurLabel, "Cd  Duration of load", cDurText, 6, 4);
     cDurText.setText("1.00");
-    button3D(DurAdjbutton, nullptr, BoxLeft + 1200, Top + 6 * Step - 30, 500, 315, "<>");
-    label(ModeLabel, nullptr, LabelLeft, Top + 7 * Step, 2300, 255, "Ke  Buckling Mode");
-    numberBox(cModeText, nullptr, BoxLeft, Top + 7 * Step - 30, 1100, 4, White);
+    button3D(DurAdjbutton, &Frame3D1, SideLeft, Top + 6 * Step - 30, 500, 285, "<>");
+    row(ModeLabel, "Ke  Buckling Mode", cModeText, 7, 4);
     cModeText.setText("1.00");
-    button3D(Modeadjbutton, nullptr, BoxLeft + 1200, Top + 7 * Step - 30, 500, 315, "<>");
+    button3D(Modeadjbutton, &Frame3D1, SideLeft, Top + 7 * Step - 30, 500, 285, "<>");
 
-    // The custom post values file, beside the Fc box whose values it keeps.
-    button3D(SavePostbutton, nullptr, BoxLeft + 1200, Top + 4 * Step - 30, 420, 315, "Save");
-    button3D(Loadpostbutton, nullptr, BoxLeft + 1650, Top + 4 * Step - 30, 420, 315, "Load");
+    // The custom post values file, beside the Fc box whose values it keeps; the reaction import beside
+    // the reaction box it fills.
+    button3D(SavePostbutton, &Frame3D1, SideLeft, Top + 4 * Step - 30, 480, 285, "Save");
+    button3D(Loadpostbutton, &Frame3D1, SideLeft + 520, Top + 4 * Step - 30, 480, 285, "Load");
+    button3D(ImportButton, &Frame3D1, SideLeft + 420, Top - 30, 620, 285, "Import");
 
-    // The reaction import, beside the reaction box it fills; its frame stands below the entries.
-    button3D(ImportButton, nullptr, BoxLeft + 1200, Top - 30, 800, 315, "Import");
-    frame3D(ImportReaction, nullptr, LabelLeft, Top + 9 * Step + 60, 4300, 1500,
-            "Import from current beam data record...");
+    // Below the frame: the built-up columns' sheathing box and the import's own frame.
+    check3D(ResetKf, nullptr, 240, 5340, 2000, 300, "D1 Fully Braced");
+    ResetKf.setThreeD(false);
+    ResetKf.setVisible(false);
+    label(ResetLabel, nullptr, 2340, 5340, 4200, 420,
+          "Face is fully sheathed parallel to nails or bolts: Kf set to 1.0");
+    ResetLabel.setVisible(false);
+    tipButton(SheathHelpNote, nullptr, 6600, 5370, "Sheathing");
+    SheathHelpNote.setVisible(false);
+    frame3D(ImportReaction, nullptr, 120, 5880, 4560, 1500, "Import from current beam data record...");
     ImportReaction.setVisible(false);
     option3D(OptionR1, &ImportReaction, 150, 330, 900, 300, "R1");
     OptionR1.setValue(true);
     option3D(OptionR2, &ImportReaction, 1150, 330, 900, 300, "R2");
     check3D(DblReaction, &ImportReaction, 150, 720, 2600, 300, "Double the Reaction");
-    button3D(CmdImportOK, &ImportReaction, 2900, 300, 1200, 420, "OK");
-    button3D(CmdImportCancel, &ImportReaction, 2900, 840, 1200, 420, "Cancel");
-
-    check3D(ResetKf, nullptr, LabelLeft, Top + 8 * Step + 60, 2000, 300, "D1 Fully Braced");
-    ResetKf.setThreeD(false);
-    ResetKf.setVisible(false);
-    label(ResetLabel, nullptr, LabelLeft + 2100, Top + 8 * Step + 60, 4200, 420,
-          "Face is fully sheathed parallel to nails or bolts: Kf set to 1.0");
-    ResetLabel.setVisible(false);
-    tipButton(SheathHelpNote, nullptr, LabelLeft + 6400, Top + 8 * Step + 90, "Sheathing");
-    SheathHelpNote.setVisible(false);
+    button3D(CmdImportOK, &ImportReaction, 3150, 300, 1200, 420, "OK");
+    button3D(CmdImportCancel, &ImportReaction, 3150, 840, 1200, 420, "Cancel");
 
     // --- Value group and column type ---
     frame3D(ValueTypeFrame, nullptr, 4800, 1500, 3000, 1500, "Column Values");
-    option3D(TimberButton, &ValueTypeFrame, 150, 300, 2700, 300, "Post and Timber");
-    option3D(StringerButton, &ValueTypeFrame, 150, 660, 2700, 300, "Beam and Stringer");
-    option3D(FramingButton, &ValueTypeFrame, 150, 1020, 2700, 300, "Dimension Lumber");
+    option3D(TimberButton, &ValueTypeFrame, 150, 300, 2450, 300, "Post and Timber");
+    option3D(StringerButton, &ValueTypeFrame, 150, 660, 2450, 300, "Beam and Stringer");
+    option3D(FramingButton, &ValueTypeFrame, 150, 1020, 2450, 300, "Dimension Lumber");
     frame3D(ColTypeFrame, nullptr, 8000, 1500, 3000, 1860, "ColumnType");
-    option3D(CSolidButton, &ColTypeFrame, 150, 300, 2700, 300, "Solid Sawn 6x+");
-    option3D(cSolid4xbutton, &ColTypeFrame, 150, 660, 2700, 300, "Solid Sawn 2x or 4x");
-    option3D(CNailedButton, &ColTypeFrame, 150, 1020, 2700, 300, "Nailed Built-up 2xs");
-    option3D(CBoltedButton, &ColTypeFrame, 150, 1380, 2700, 300, "Bolted Built-up 2xs");
+    option3D(CSolidButton, &ColTypeFrame, 150, 300, 2450, 300, "Solid Sawn 6x+");
+    option3D(cSolid4xbutton, &ColTypeFrame, 150, 660, 2450, 300, "Solid Sawn 2x or 4x");
+    option3D(CNailedButton, &ColTypeFrame, 150, 1020, 2450, 300, "Nailed Built-up 2xs");
+    option3D(CBoltedButton, &ColTypeFrame, 150, 1380, 2450, 300, "Bolted Built-up 2xs");
 
     label(CusColLabel, nullptr, 4800, 3120, 3000, 255, "Enter species, grade, and base values");
     place(Panel3D2, nullptr, 4800, 3420, 3000, 480);
@@ -112,7 +117,8 @@ void Form18::design()
         Line19(i).setVisible(false);
     }
     for (int i = 0; i <= 7; ++i) {
-        place(bolt(i), nullptr, 8880 + 300 * (i % 4), 4700 + 600 * (i / 4), 120, 120);
+        place(bolt(i), nullptr, 9090 + 300 * (i / 4), 4700 + 600 * (i % 4), 120,
+              120); // two rows down the plies
         bolt(i).setShape(platform::ShapeKind::Oval);
         bolt(i).setVisible(false);
     }
@@ -122,19 +128,19 @@ void Form18::design()
     Command1.setToolTipText("Add notes to the prinout.");
 
     // Quick tips beside what they explain; those of the two frames go with them in steel mode.
-    tipButton(Command3D1, nullptr, BoxLeft + 1200, Top + 5 * Step - 10, "Fc and E");
-    tipButton(Command3D2, nullptr, LabelLeft + 2000, Top + Step, "Actual column height");
-    tipButton(Command3D13, nullptr, LabelLeft + 2000, Top + 2 * Step, "Unbraced heights");
+    tipButton(Command3D1, &Frame3D1, SideLeft, Top + 5 * Step + 30, "Fc and E");
+    tipButton(Command3D2, &Frame3D1, LabelLeft + 1980, Top + Step + 30, "Actual column height");
+    tipButton(Command3D13, &Frame3D1, LabelLeft + 1980, Top + 2 * Step + 30, "Unbraced heights");
     tipButton(Command3D3, nullptr, 8000 + 1500, 3480 + 330, "Wet use");
-    tipButton(Command3D4, nullptr, LabelLeft + 2000, Top + 7 * Step + 300, "Buckling mode");
-    tipButton(Command3D5, nullptr, LabelLeft + 2000, Top + 6 * Step + 300, "Duration of load");
-    tipButton(Command3D6, &ValueTypeFrame, 2700, 330, "Post and Timber");
-    tipButton(Command3D7, &ValueTypeFrame, 2700, 690, "Beam and Stringer");
-    tipButton(Command3D8, &ValueTypeFrame, 2700, 1050, "Dimension Lumber");
-    tipButton(Command3D9, &ColTypeFrame, 2700, 330, "Solid Sawn 6x+");
-    tipButton(Command3D10, &ColTypeFrame, 2700, 690, "Solid Sawn 2x or 4x");
-    tipButton(Command3D11, &ColTypeFrame, 2700, 1050, "Nailed Built-up 2xs");
-    tipButton(Command3D12, &ColTypeFrame, 2700, 1410, "Bolted Built-up 2xs");
+    tipButton(Command3D4, &Frame3D1, LabelLeft + 1980, Top + 7 * Step + 30, "Buckling mode");
+    tipButton(Command3D5, &Frame3D1, LabelLeft + 1980, Top + 6 * Step + 30, "Duration of load");
+    tipButton(Command3D6, &ValueTypeFrame, 2660, 330, "Post and Timber");
+    tipButton(Command3D7, &ValueTypeFrame, 2660, 690, "Beam and Stringer");
+    tipButton(Command3D8, &ValueTypeFrame, 2660, 1050, "Dimension Lumber");
+    tipButton(Command3D9, &ColTypeFrame, 2660, 330, "Solid Sawn 6x+");
+    tipButton(Command3D10, &ColTypeFrame, 2660, 690, "Solid Sawn 2x or 4x");
+    tipButton(Command3D11, &ColTypeFrame, 2660, 1050, "Nailed Built-up 2xs");
+    tipButton(Command3D12, &ColTypeFrame, 2660, 1410, "Bolted Built-up 2xs");
 
     // --- Menus ---
     menu(MnuFile, nullptr, "&File");

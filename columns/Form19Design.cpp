@@ -30,7 +30,10 @@ void value(platform::Label& l, double left, double top, double width, platform::
 void Form19::design()
 {
     setCaption(" Korvanta    Wood Column Data Record");
-    setClientSize(9240, 9000); // printed at this size, like the steel record
+    // 9150 wide overall, as printing centres it; a little taller than the 7245 the layout was drawn
+    // at, so that the second sheathing line (top 6465) is not cut off on screen.
+    setWidth(9150);
+    setHeight(7500);
     setBackColor(White);
 
     // --- Text lines ---

@@ -31,7 +31,8 @@ void value(platform::Label& l, double left, double top, double width, platform::
 void Form23::design()
 {
     setCaption(" Korvanta      Steel Column Data Record ");
-    setClientSize(9240, 9000); // printed at the size of the wood column record
+    setWidth(9360); // the whole window, frame and menu bar included; printing centres this size
+    setHeight(6960);
     setBackColor(White);
 
     // --- Text lines ---

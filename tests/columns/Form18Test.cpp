@@ -196,6 +196,24 @@ TEST_F(Form18Test, StudGradeOverTenFeetIsRefusedWithoutBeep)
     EXPECT_FLOAT_EQ(program.columnState.criteria.ColFc, 850.0f);
 }
 
+// The entries, the post values file and the import stand together in the "Column Criteria" frame, so
+// hiding L2 for steel leaves the rest of the frame in place.
+TEST_F(Form18Test, EntriesStandInTheColumnCriteriaFrame)
+{
+    EXPECT_EQ(f18.Frame3D1.caption(), "Column Criteria");
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &f18.cReacText, &f18.cHTtext, &f18.cD1text, &f18.cD2text, &f18.cFcText, &f18.cEtext,
+             &f18.cDurText, &f18.cModeText, &f18.DurAdjbutton, &f18.Modeadjbutton, &f18.SavePostbutton,
+             &f18.Loadpostbutton, &f18.ImportButton}) {
+        EXPECT_EQ(c->container(), &f18.Frame3D1) << c->name();
+    }
+    driver.click(f18.SteelButton);
+    EXPECT_TRUE(f18.Frame3D1.visible());
+    EXPECT_FALSE(f18.Label10.visible());
+    driver.retype(f18.cReacText, "12000");
+    EXPECT_EQ(f18.cReacText.text(), "12000");
+}
+
 TEST_F(Form18Test, SteelModeAndBack)
 {
     driver.click(f18.SteelButton);

@@ -270,12 +270,13 @@ TEST_F(PrintRecord, WoodColumnLayoutWithNotesAndHeader)
     EXPECT_EQ(program.form19.Label7.caption(), "Date: ");
     EXPECT_EQ(program.form19.Label6.caption(), "Prepared by: ");
     EXPECT_EQ(program.form18.ColumnProj.text(), "Barn");
-    // Form19: client 9240 x 9000 with a menu bar: 9360 x 9720 outside: x + 1440, y + 765.
+    // Form19 is 9150 x 7500 overall, centred across a 12240 x 15840 page and an eighth of the spare
+    // height down: x + 1545, y + 1042.5.
     const auto& p = page();
-    EXPECT_EQ(countLines(p, 160 + 1440, 760 + 765, 8860 + 1440, 760 + 765, 2), 1);
-    EXPECT_TRUE(hasBox(p, 1600 + 1440, 1680 + 765, 7275, 315, 2));
-    EXPECT_EQ(findText(p, "Notes")->y1, 7775 + 765);
-    EXPECT_EQ(findText(p, "Bolted splice")->x1, 1000 + 1440);
+    EXPECT_EQ(countLines(p, 160 + 1545, 760 + 1042.5, 8860 + 1545, 760 + 1042.5, 2), 1);
+    EXPECT_TRUE(hasBox(p, 1600 + 1545, 1680 + 1042.5, 7275, 315, 2));
+    EXPECT_EQ(findText(p, "Notes")->y1, 7775 + 1042.5);
+    EXPECT_EQ(findText(p, "Bolted splice")->x1, 1000 + 1545);
     EXPECT_EQ(program.record.flags.WoodColRequest, 0);
     EXPECT_EQ(program.record.flags.WoodColCurrent, -1);
 }
@@ -332,8 +333,9 @@ TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
     print();
     {
         const auto& p = page(0);
-        EXPECT_EQ(countLines(p, 260 + 1440, 1025 + 765, 8960 + 1440, 1025 + 765, 2), 1);
-        EXPECT_TRUE(hasBox(p, 1760 + 1440, 4660 + 765, 3552, 1092, 2));
+        // Form23 is 9360 x 6960 overall: x + 1440, y + 1110.
+        EXPECT_EQ(countLines(p, 260 + 1440, 1025 + 1110, 8960 + 1440, 1025 + 1110, 2), 1);
+        EXPECT_TRUE(hasBox(p, 1760 + 1440, 4660 + 1110, 3552, 1092, 2));
         EXPECT_EQ(program.form23.Label6.caption(), "Prepared by: JS");
     }
     driver.runtime().dispatch([&] { program.form28.show(); });
