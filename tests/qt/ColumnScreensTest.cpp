@@ -181,6 +181,18 @@ class ColumnScreens : public testing::Test
         return {};
     }
 
+    // Where the control's widget lies in its window's client area.
+    QRect placed(platform::Control& control)
+    {
+        QWidget* widget = host.widget(control);
+        platform::qt::FormWindow* window = host.window(control.form());
+        if (widget == nullptr || window == nullptr) {
+            ADD_FAILURE() << describe(control) << " has no widget";
+            return {};
+        }
+        return QRect(widget->mapTo(window->client(), QPoint(0, 0)), widget->size());
+    }
+
     bool shown(platform::Control& control)
     {
         QWidget* widget = host.widget(control);
@@ -350,6 +362,16 @@ TEST_F(ColumnScreens, SteelSelectionToRecord)
     EXPECT_EQ(shownText(f10.Label30), "OK"); // stress
     EXPECT_GT(distinctColours(grab(f10, "steel-column-selection")), 10);
     expectCaptionsFit(f10);
+    // Each pipe weight's name stands left of its own button, on its row.
+    for (auto [weight, pick] :
+         {std::pair{&f10.StdLabel, &f10.StdRndBut}, std::pair{&f10.ExtraLabel, &f10.ExtraRndbut},
+          std::pair{&f10.DblLabel, &f10.DblRndBut}}) {
+        const QRect name = placed(*weight);
+        const QRect button = placed(*pick);
+        EXPECT_LE(name.right(), button.left()) << describe(*weight);
+        EXPECT_TRUE(name.center().y() > button.top() && name.center().y() < button.bottom())
+            << describe(*weight);
+    }
 
     click(f10.PrintPreviewbutton); // "OK  Select Member"
     columns::Form23& f23 = program->form23;
