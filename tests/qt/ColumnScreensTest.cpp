@@ -53,6 +53,17 @@ int distinctColours(const QImage& image)
     return static_cast<int>(colours.size());
 }
 
+int darkPixels(const QImage& image, const QRect& area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            dark += image.valid(x, y) && qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
 std::vector<std::string> splitLines(const std::string& text)
 {
     std::vector<std::string> lines(1);
@@ -193,6 +204,14 @@ class ColumnScreens : public testing::Test
         return QRect(widget->mapTo(window->client(), QPoint(0, 0)), widget->size());
     }
 
+    // A rectangle of the form's client area in twips, as pixels of the grabbed window.
+    QRect inWindow(platform::Form& form, const QRect& twips)
+    {
+        platform::qt::FormWindow* window = host.window(form);
+        const QPoint origin = window == nullptr ? QPoint() : window->client()->mapTo(window, QPoint(0, 0));
+        return QRect(origin + twips.topLeft() / 15, twips.size() / 15);
+    }
+
     bool shown(platform::Control& control)
     {
         QWidget* widget = host.widget(control);
@@ -290,7 +309,11 @@ TEST_F(ColumnScreens, BuiltUpCriteriaShowTheSheathingChoice)
     EXPECT_TRUE(f18.bolt(0).visible());
     const QImage builtUp = grab(f18, "column-criteria-built-up");
     EXPECT_GT(distinctColours(builtUp), 10);
-    EXPECT_NE(builtUp, solid); // the built-up picture and the sheathing box are drawn
+    // The picture of the laminations and their nails, drawn on the form right of the entries, in
+    // place of an empty ground.
+    const QRect picture = inWindow(f18, QRect(8800, 4400, 1200, 2600));
+    EXPECT_EQ(darkPixels(solid, picture), 0);
+    EXPECT_GT(darkPixels(builtUp, picture), 100);
 
     // Ticking the box zeroes L1 and says why.
     click(f18.ResetKf);
