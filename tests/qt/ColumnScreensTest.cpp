@@ -369,6 +369,36 @@ TEST_F(ColumnScreens, WoodSelectionToRecord)
     expectCaptionsFit(f19);
 }
 
+// The longest lines of the record: the wet, incised and laminated built-up column with its sheathing
+// note, each drawn whole.
+TEST_F(ColumnScreens, BuiltUpRecordLines)
+{
+    menu(program->form1.MnuColDesign);
+    click(f18.FramingButton);
+    choose(f18.ColSpeciesCombo, "DF-L #2");
+    click(f18.CNailedButton);
+    click(f18.cWetButton);
+    click(f18.ColIncised);
+    retype(f18.cReacText, "3000");
+    retype(f18.cHTtext, "12");
+    click(f18.ResetKf); // L1 "0": the sheathing braces the D1 plane
+    retype(f18.cD2text, "8");
+    click(f18.CmdOK);
+    columns::Form20& f20 = program->form20;
+    ASSERT_TRUE(f20.visible());
+    ASSERT_TRUE(shown(f20.ColDep(2)));
+    click(f20.ColDep(2));
+    click(f20.CmdColReportOK);
+    columns::Form19& f19 = program->form19;
+    ASSERT_TRUE(f19.visible());
+    EXPECT_EQ(shownText(f19.Label12),
+              "Wet Use Incised, Laminate built-up nailed columns per NDS 15.3.3.1 or per local code.");
+    EXPECT_TRUE(shownText(f19.SheathNote).startsWith("ATTENTION: This column is required to be laterally"));
+    EXPECT_TRUE(shown(f19.Sheathnote2));
+    EXPECT_GT(distinctColours(grab(f19, "wood-column-record-built-up")), 10);
+    expectCaptionsFit(f19);
+}
+
 TEST_F(ColumnScreens, SteelSelectionToRecord)
 {
     steelCriteria();
