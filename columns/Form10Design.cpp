@@ -11,11 +11,11 @@ using namespace app::design;
 void Form10::design()
 {
     setCaption("Korvanta    Steel Column Selection Form 2");
-    setClientSize(11250, 7200);
+    setClientSize(12750, 7200);
     setBorderStyle(platform::BorderStyle::Fixed);
 
     // --- COLUMN SELECTION ---
-    frame3D(Frame3D1, nullptr, 120, 120, 11000, 3300, "COLUMN SELECTION");
+    frame3D(Frame3D1, nullptr, 120, 120, 12500, 3300, "COLUMN SELECTION");
     label(Label60, &Frame3D1, 2400, 240, 8000, 255,
           "None of the column sizes in the Korvanta database meet the requirements.");
     Label60.setForeColor(DarkRed);
@@ -35,16 +35,20 @@ void Form10::design()
     }
     label(TubeSizeLabel, &Frame3D1, 7100, 2140, 1800, 255, "Size x Thickness");
     tipButton(Command3D2, &Frame3D1, 8960, 2160, "Tube sizes");
-    label(PipeLabel, &Frame3D1, 9200, 540, 1800, 255, "Round Pipe");
-    place(Panel3D1, &Frame3D1, 9200, 800, 1700, 1300);
+    label(PipeLabel, &Frame3D1, 10700, 540, 1700, 255, "Round Pipe");
+    place(Panel3D1, &Frame3D1, 10700, 800, 1700, 1300);
     button3D(StdRndBut, &Panel3D1, 60, 60, 1580, 360, "");
     button3D(ExtraRndbut, &Panel3D1, 60, 460, 1580, 360, "");
     button3D(DblRndBut, &Panel3D1, 60, 860, 1580, 360, "");
-    label(StdLabel, &Frame3D1, 5500, 2400, 1500, 255, "Sch. 40, Standard");
-    label(ExtraLabel, &Frame3D1, 5500, 2660, 1500, 255, "Sch. 80, Extra Str.");
-    label(DblLabel, &Frame3D1, 5500, 2920, 1500, 255, "Dbl Extra Strong");
-    label(DiameterLabel, &Frame3D1, 9200, 2140, 1500, 255, "Nominal Diameter");
-    tipButton(Command3D3, &Frame3D1, 10700, 2160, "Pipe sizes");
+    // Each weight's name on the row of its button, so that a pick reads as the weight it is.
+    label(StdLabel, &Frame3D1, 9200, 912, 1450, 255, "Sch. 40, Standard");
+    label(ExtraLabel, &Frame3D1, 9200, 1312, 1450, 255, "Sch. 80, Extra Str.");
+    label(DblLabel, &Frame3D1, 9200, 1712, 1450, 255, "Dbl Extra Strong");
+    for (platform::Label* weight : {&StdLabel, &ExtraLabel, &DblLabel}) {
+        weight->setAlignment(platform::Alignment::Right);
+    }
+    label(DiameterLabel, &Frame3D1, 10700, 2140, 1400, 255, "Nominal Diameter");
+    tipButton(Command3D3, &Frame3D1, 12150, 2160, "Pipe sizes");
     button3D(PrintPreviewbutton, &Frame3D1, 2900, 2400, 1800, 420, "OK  Select Member");
     button3D(StlColReportBut, &Frame3D1, 2900, 2850, 1800, 360, "Update Report");
     button3D(NotesButton, &Frame3D1, 4000, 2850, 1300, 360, " Add Notes");
@@ -52,7 +56,7 @@ void Form10::design()
     NotesButton.setTop(2700);
 
     // --- COLUMN REPORT: a grid of three columns and four rows, values beside it ---
-    frame3D(Frame3D2, nullptr, 120, 3540, 11000, 3500, "COLUMN REPORT");
+    frame3D(Frame3D2, nullptr, 120, 3540, 12500, 3500, "COLUMN REPORT");
     const char* heads[] = {"Kl/r", "ksi", "Area", "Actual", "Critical", "Status", "Ratio"};
     for (int i = 0; i < 3; ++i) {
         label(Head(i), &Frame3D2, 1500 + 1300 * i, 300, 1200, 255, heads[i]);
@@ -88,14 +92,14 @@ void Form10::design()
         label(*values[i].value, &Frame3D2, 6100, top, 1000, 255, "");
         label(Head(8 + 2 * i), &Frame3D2, 7150, top, 700, 255, values[i].unit);
     }
-    label(Head(23), &Frame3D2, 8100, 300, 1300, 255, "Reaction");
-    label(Label19, &Frame3D2, 8100, 600, 1300, 255, "");
-    label(Head(24), &Frame3D2, 8100, 930, 1300, 255, " Actual O.D.");
-    label(Label21, &Frame3D2, 8100, 1230, 1300, 255, "");
-    label(Head(25), &Frame3D2, 8100, 1560, 1300, 255, "Wt. p/ft.");
-    label(Label39, &Frame3D2, 8100, 1860, 1300, 255, "");
-    label(Head(26), &Frame3D2, 9450, 600, 600, 255, "lbs");
-    tipButton(Command3D4, &Frame3D2, 9450, 1860, "Self weight");
+    label(Head(23), &Frame3D2, 9100, 300, 1300, 255, "Reaction");
+    label(Label19, &Frame3D2, 9100, 600, 1300, 255, "");
+    label(Head(24), &Frame3D2, 9100, 930, 1300, 255, " Actual O.D.");
+    label(Label21, &Frame3D2, 9100, 1230, 1300, 255, "");
+    label(Head(25), &Frame3D2, 9100, 1560, 1300, 255, "Wt. p/ft.");
+    label(Label39, &Frame3D2, 9100, 1860, 1300, 255, "");
+    label(Head(26), &Frame3D2, 10450, 600, 600, 255, "lbs");
+    tipButton(Command3D4, &Frame3D2, 10450, 1860, "Self weight");
 
     // --- Menus ---
     menu(backmnu, nullptr, "<- &Back");
