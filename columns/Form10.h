@@ -73,7 +73,7 @@ class Form10 final : public platform::Form
     platform::Label Label38{*this, "Label38"}; // Cc
     platform::Label Label39{*this, "Label39"}; // weight per foot
     platform::Label Label51{*this, "Label51"}; // l, in.
-    platform::ControlArray<platform::Label> Head{*this, "Head", 0, 26};
+    platform::ControlArray<platform::Label> Head{*this, "Head", 0, 29};
 
     // --- Menus ---
     platform::MenuItem backmnu{*this, "backmnu"};

@@ -85,7 +85,7 @@ void Form10::design()
     };
     const Value values[] = {{&Label36, "Fy", "ksi"}, {&Label33, "L", "ft."},  {&Label51, "l", "in."},
                             {&Label32, "K", ""},     {&Label35, "Fa", "ksi"}, {&Label38, "Cc", ""},
-                            {&Label34, "r", "in."},  {&Label37, "E", "x10 6"}};
+                            {&Label34, "r", "in."},  {&Label37, "E", "x10"}};
     for (int i = 0; i < 8; ++i) {
         const double top = 300 + 330 * i;
         label(Head(7 + 2 * i), &Frame3D2, 5600, top, 500, 255, values[i].caption);
@@ -99,7 +99,13 @@ void Form10::design()
     label(Head(25), &Frame3D2, 9100, 1560, 1300, 255, "Wt. p/ft.");
     label(Label39, &Frame3D2, 9100, 1860, 1300, 255, "");
     label(Head(26), &Frame3D2, 10450, 600, 600, 255, "lbs");
-    tipButton(Command3D4, &Frame3D2, 10450, 1860, "Self weight");
+    label(Head(27), &Frame3D2, 10450, 1230, 600, 255, "in.");
+    label(Head(28), &Frame3D2, 10450, 1860, 600, 255, "lbs");
+    tipButton(Command3D4, &Frame3D2, 11100, 1890, "Self weight");
+    // The raised "6" of E's "x10": millions of psi.
+    Head(22).setWidth(330);
+    label(Head(29), &Frame3D2, 7150 + 330, 300 + 330 * 7 - 60, 150, 195, "6");
+    Head(29).setFont(platform::FontSpec{"MS Sans Serif", 6.75, false});
 
     // --- Menus ---
     menu(backmnu, nullptr, "<- &Back");

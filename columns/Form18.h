@@ -56,7 +56,8 @@ class Form18 final : public platform::Form
     platform::Label HTUnit{*this, "HTUnit"};
     platform::Label D1Unit{*this, "D1Unit"};
     platform::Label Label16{*this, "Label16"}; // "Fc II" or "Fy"
-    platform::Label ELabel{*this, "ELabel"};
+    platform::Label ELabel{*this, "ELabel"};   // "E x 10" with the raised "6" of ERaised
+    platform::Label ERaised{*this, "ERaised"};
     platform::Label DurLabel{*this, "DurLabel"};
     platform::Label ModeLabel{*this, "ModeLabel"};
     platform::CheckBox ResetKf{*this, "ResetKf"};

@@ -55,7 +55,10 @@ void Form18::design()
     row(Label3, "Unbraced height L2", cD2text, 3, 6);
     unit(Label10, 3, "ft");
     row(Label16, "Fc II", cFcText, 4, 6);
-    row(ELabel, "E x 10 6", cEtext, 5, 3);
+    row(ELabel, "E x 10", cEtext, 5, 3);
+    ELabel.setWidth(540);
+    label(ERaised, &Frame3D1, LabelLeft + 540, Top + 5 * Step - 60, 150, 195, "6"); // millions of psi
+    ERaised.setFont(platform::FontSpec{"MS Sans Serif", 6.75, false});
     row(DurLabel, "Cd  Duration of load", cDurText, 6, 4);
     cDurText.setText("1.00");
     button3D(DurAdjbutton, &Frame3D1, SideLeft, Top + 6 * Step - 30, 500, 285, "<>");
