@@ -61,17 +61,22 @@ void Form10::Form_Activate()
         for (int i = 0; i <= 2; ++i) {
             TubeCol(i).setCaption(proposals.tubes[static_cast<std::size_t>(i)]);
         }
-        for (platform::Label* l : {&Label19, &Label36, &Label37, &Label38, &Label39, &Label32, &Label33,
-                                   &Label51, &Label34, &Label35, &Label22, &Label23, &Label24, &Label25,
-                                   &Label26, &Label27, &Label28, &Label29, &Label31, &Label30, &Label21}) {
-            l->setCaption("");
-        }
+        clearReport();
         StlColSizeText.setText("");
         StlColGrade.setCaption("");
         Label60.setVisible(proposals.noneWork());
     } catch (const platform::RuntimeError&) {
         m_program.runtime.msgBox("Error at Form 10 activate", platform::Buttons::OK, platform::Icon::None,
                                  Title);
+    }
+}
+
+void Form10::clearReport()
+{
+    for (platform::Label* l : {&Label19, &Label36, &Label37, &Label38, &Label39, &Label32, &Label33,
+                               &Label51, &Label34, &Label35, &Label22, &Label23, &Label24, &Label25,
+                               &Label26, &Label27, &Label28, &Label29, &Label31, &Label30, &Label21}) {
+        l->setCaption("");
     }
 }
 
@@ -140,8 +145,10 @@ void Form10::StlColReportBut_Click()
         }
         fillReport(row);
     } catch (const platform::RuntimeError&) {
+        // Half a report, or the last size's report under this size, must not stand as a check.
         m_program.runtime.msgBox("Error at Steel Column Report Button", platform::Buttons::OK,
                                  platform::Icon::None, Title);
+        clearReport();
         setOnward(false);
     }
 }

@@ -101,6 +101,7 @@ class Form10 final : public platform::Form
     void pickProposal(platform::CommandButton& button, int firstRow, int endRow);
     void StlColReportBut_Click();
     void fillReport(int row);
+    void clearReport();
     void StlColSizeText_Change();
     void helpMessage(int button);
     void PrintPreviewbutton_Click();

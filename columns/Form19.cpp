@@ -42,7 +42,7 @@ void Form19::Form_Activate()
         return;
     }
     for (platform::Control* c :
-         std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
+         std::initializer_list<platform::Control*>{&Command3D1, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
         c->setEnabled(false);
     }
     try {
@@ -58,7 +58,7 @@ void Form19::Form_Activate()
         return;
     }
     for (platform::Control* c :
-         std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
+         std::initializer_list<platform::Control*>{&Command3D1, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
         c->setEnabled(true);
     }
 }
@@ -69,6 +69,10 @@ void Form19::fill()
     Form20& f20 = m_program.form20;
     const ColumnCriteria& c = m_program.columnState.criteria;
     const ColumnFactors& f = m_program.columnState.factors;
+    // The criteria form's load took the way back away from a loaded record; a fill from the design
+    // gives it back.
+    backmnu.setEnabled(true);
+    MnuGoto.setEnabled(true);
     MnuBack.setEnabled(true);
     MnuSelect.setEnabled(true);
     Label1.setCaption(m_program.state.DefaultHeading1);
@@ -206,7 +210,7 @@ void Form19::holdLoadedRecord()
 {
     m_loadedRecord = true;
     for (platform::Control* c :
-         std::initializer_list<platform::Control*>{&PrintButton, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
+         std::initializer_list<platform::Control*>{&Command3D1, &MnuPrint, &MnuSave, &MnuCopyClipWd}) {
         c->setEnabled(true);
     }
 }

@@ -75,11 +75,50 @@ class Form19 final : public platform::Form
     platform::Label Label69{*this, "Label69"};
     platform::Label Label70{*this, "Label70"};
     platform::Label Label80{*this, "Label80"};
-    platform::ControlArray<platform::Label> Fixed{*this, "Fixed", 0, 40};
+    // Fixed captions of the data grid, row by row: caption, unit, caption, unit, caption.
+    platform::Label Label14{*this, "Label14"}; // "Load"
+    platform::Label Label21{*this, "Label21"}; // "#"
+    platform::Label Label26{*this, "Label26"}; // "Column Area"
+    platform::Label Label62{*this, "Label62"}; // "in^2"
+    platform::Label Label63{*this, "Label63"}; // "Kf"
+    platform::Label Label16{*this, "Label16"}; // "Actual Height"
+    platform::Label Label22{*this, "Label22"}; // "ft"
+    platform::Label Label28{*this, "Label28"}; // "le d1 Effective Ht"
+    platform::Label Label64{*this, "Label64"}; // "in"
+    platform::Label Label72{*this, "Label72"}; // "c"
+    platform::Label Label18{*this, "Label18"}; // "Unbraced L1"
+    platform::Label Label24{*this, "Label24"}; // "ft"
+    platform::Label Label31{*this, "Label31"}; // "le d2 Effective Ht"
+    platform::Label Label65{*this, "Label65"}; // "in"
+    platform::Label Label73{*this, "Label73"}; // "KcE"
+    platform::Label Label20{*this, "Label20"}; // "Unbraced L2"
+    platform::Label Label25{*this, "Label25"}; // "ft"
+    platform::Label Label27{*this, "Label27"}; // "Ke Buckling Mode"
+    platform::Label Label74{*this, "Label74"}; // "FcE"
+    // The attribute table's headings and row captions.
+    platform::Label Label35{*this, "Label35"}; // "le/d"
+    platform::Label Label37{*this, "Label37"}; // "psi"
+    platform::Label Label44{*this, "Label44"}; // "Area (in^2)"
+    platform::Label Label33{*this, "Label33"}; // "Actual"
+    platform::Label Label34{*this, "Label34"}; // "Critical"
+    platform::Label Label42{*this, "Label42"}; // "Status"
+    platform::Label Label43{*this, "Label43"}; // "Ratio"
+    // The value table's headings and row captions.
+    platform::Label Label46{*this, "Label46"}; // "Fc || (psi)"
+    platform::Label Label47{*this, "Label47"}; // "E (psi x mil)"
+    platform::Label Label45{*this, "Label45"}; // "Reference Values"
+    platform::Label Label53{*this, "Label53"}; // "Adjusted Values"
+    platform::Label Label56{*this, "Label56"}; // "CF Size Factor"
+    platform::Label Label57{*this, "Label57"}; // "Cd Duration"
+    platform::Label Label79{*this, "Label79"}; // "Cp Stability"
+    // The heading area's labels, always empty.
+    platform::Label Label78{*this, "Label78"};
+    platform::Label Label87{*this, "Label87"};
+    platform::Label Label8{*this, "Label8"};
     platform::ControlArray<platform::Shape> Frame{*this, "Frame", 0, 3};
     platform::Line ValueRule{*this, "ValueRule"};
 
-    platform::CommandButton PrintButton{*this, "PrintButton"};
+    platform::CommandButton Command3D1{*this, "Command3D1"};
     platform::MenuItem backmnu{*this, "backmnu"};
     platform::MenuItem MnuFile{*this, "MnuFile"};
     platform::MenuItem MnuNew{*this, "MnuNew"};

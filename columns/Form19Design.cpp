@@ -74,52 +74,61 @@ void Form19::design()
     // --- Data grid ---
     struct Cell
     {
+        platform::Label* caption;
+        const char* captionText;
         platform::Label* value;
-        const char* caption;
-        const char* unit;
+        platform::Label* unit;
+        const char* unitText;
     };
     const Cell grid[4][3] = {
-        {{&Label15, "Load", "#"}, {&Label29, "Column Area", "in\xc2\xb2"}, {&Label71, "Kf", nullptr}},
-        {{&Label17, "Actual Height", "ft"}, {&Label60, "le d1 Effective Ht", "in"}, {&Label75, "c", nullptr}},
-        {{&Label19, "Unbraced L1", "ft"}, {&Label61, "le d2 Effective Ht", "in"}, {&Label76, "KcE", nullptr}},
-        {{&Label23, "Unbraced L2", "ft"},
-         {&Label30, "Ke Buckling Mode", nullptr},
-         {&Label77, "FcE", nullptr}},
+        {{&Label14, "Load", &Label15, &Label21, "#"},
+         {&Label26, "Column Area", &Label29, &Label62, "in\xc2\xb2"},
+         {&Label63, "Kf", &Label71, nullptr, nullptr}},
+        {{&Label16, "Actual Height", &Label17, &Label22, "ft"},
+         {&Label28, "le d1 Effective Ht", &Label60, &Label64, "in"},
+         {&Label72, "c", &Label75, nullptr, nullptr}},
+        {{&Label18, "Unbraced L1", &Label19, &Label24, "ft"},
+         {&Label31, "le d2 Effective Ht", &Label61, &Label65, "in"},
+         {&Label73, "KcE", &Label76, nullptr, nullptr}},
+        {{&Label20, "Unbraced L2", &Label23, &Label25, "ft"},
+         {&Label27, "Ke Buckling Mode", &Label30, nullptr, nullptr},
+         {&Label74, "FcE", &Label77, nullptr, nullptr}},
     };
-    int fixed = 0;
     for (int row = 0; row < 4; ++row) {
         const double top = 2820 + 240 * row;
         const Cell& a = grid[row][0];
-        label(Fixed(fixed++), nullptr, 1845, top, 1155, Height, a.caption);
+        label(*a.caption, nullptr, 1845, top, 1155, Height, a.captionText);
         value(*a.value, 3045, top, 675, platform::Alignment::Right);
-        label(Fixed(fixed++), nullptr, 3765, top, 500, Height, a.unit);
+        label(*a.unit, nullptr, 3765, top, 500, Height, a.unitText);
         const Cell& b = grid[row][1];
-        label(Fixed(fixed++), nullptr, 4605, top, 1335, Height, b.caption);
+        label(*b.caption, nullptr, 4605, top, 1335, Height, b.captionText);
         value(*b.value, 6045, top, 675, platform::Alignment::Right);
         if (b.unit != nullptr) {
-            label(Fixed(fixed++), nullptr, 6765, top, 500, Height, b.unit);
+            label(*b.unit, nullptr, 6765, top, 500, Height, b.unitText);
         }
         const Cell& c = grid[row][2];
-        label(Fixed(fixed++), nullptr, 7545, top, 435, Height, c.caption);
+        label(*c.caption, nullptr, 7545, top, 435, Height, c.captionText);
         value(*c.value, 8025, top, 675, platform::Alignment::Right);
     }
 
     // --- Attribute table ---
-    const char* heads[] = {"le/d", "psi", "Area (in\xc2\xb2)"};
+    platform::Label* heads[] = {&Label35, &Label37, &Label44};
+    const char* headTexts[] = {"le/d", "psi", "Area (in\xc2\xb2)"};
     const double headLeft[] = {2565, 3405, 4305};
     const double headWidth[] = {675, 735, 735};
     for (int i = 0; i < 3; ++i) {
-        label(Fixed(fixed), nullptr, headLeft[i], 4440, headWidth[i], Height, heads[i]);
-        Fixed(fixed++).setAlignment(platform::Alignment::Center);
+        label(*heads[i], nullptr, headLeft[i], 4440, headWidth[i], Height, headTexts[i]);
+        heads[i]->setAlignment(platform::Alignment::Center);
     }
-    const char* rows[] = {"Actual", "Critical", "Status", "Ratio"};
+    platform::Label* rows[] = {&Label33, &Label34, &Label42, &Label43};
+    const char* rowTexts[] = {"Actual", "Critical", "Status", "Ratio"};
     platform::Label* table[4][3] = {{&Label36, &Label38, &Label81},
                                     {&Label39, &Label50, &Label82},
                                     {&Label40, &Label51, &Label83},
                                     {&Label41, &Label52, &Label84}};
     for (int row = 0; row < 4; ++row) {
         const double top = 4740 + 240 * row;
-        label(Fixed(fixed++), nullptr, 1845, top, 700, Height, rows[row]);
+        label(*rows[row], nullptr, 1845, top, 700, Height, rowTexts[row]);
         for (int col = 0; col < 3; ++col) {
             value(*table[row][col], headLeft[col], top, headWidth[col], platform::Alignment::Center);
         }
@@ -127,25 +136,26 @@ void Form19::design()
     Label39.setCaption("50");
 
     // --- Value table ---
-    label(Fixed(fixed++), nullptr, 7020, 3900, 900, Height, "Fc || (psi)");
-    label(Fixed(fixed++), nullptr, 7920, 3885, 1000, Height, "E (psi x mil)");
+    label(Label46, nullptr, 7020, 3900, 900, Height, "Fc || (psi)");
+    label(Label47, nullptr, 7920, 3885, 1000, Height, "E (psi x mil)");
     struct ValueRow
     {
         double top;
-        const char* caption;
+        platform::Label* caption;
+        const char* captionText;
         platform::Label* fc;
         platform::Label* e;
     };
-    const ValueRow valueRows[] = {{4200, "Reference Values", &Label48, &Label49},
-                                  {4425, "Adjusted Values", &Label54, &Label55},
-                                  {4740, "CF Size Factor", &Label67, nullptr},
-                                  {4980, "Cd Duration", &Label68, nullptr},
-                                  {5220, nullptr, &Label69, &Label70},
-                                  {5430, "Cp Stability", &Label80, nullptr}};
+    const ValueRow valueRows[] = {{4200, &Label45, "Reference Values", &Label48, &Label49},
+                                  {4425, &Label53, "Adjusted Values", &Label54, &Label55},
+                                  {4740, &Label56, "CF Size Factor", &Label67, nullptr},
+                                  {4980, &Label57, "Cd Duration", &Label68, nullptr},
+                                  {5220, nullptr, nullptr, &Label69, &Label70},
+                                  {5430, &Label79, "Cp Stability", &Label80, nullptr}};
     for (const auto& r : valueRows) {
         const double top = r.top == 4425 ? 4440 : r.top == 5430 ? 5460 : r.top;
         if (r.caption != nullptr) {
-            label(Fixed(fixed++), nullptr, 5505, r.top, 1500, Height, r.caption);
+            label(*r.caption, nullptr, 5505, r.top, 1500, Height, r.captionText);
         } else {
             value(Label58, 5505, r.top, 1500, platform::Alignment::Left);
         }
@@ -154,6 +164,11 @@ void Form19::design()
             value(*r.e, r.e == &Label70 ? 7995 : 7980, top, 795, platform::Alignment::Center);
         }
     }
+    // The heading area's labels stay empty; nothing of them shows or prints.
+    for (platform::Label* empty : {&Label78, &Label87, &Label8}) {
+        label(*empty, nullptr, 240, 780, 8655, Height, "");
+        empty->setVisible(false);
+    }
 
     place(Frame(0), nullptr, 1605, 1680, 7275, 315);
     place(Frame(1), nullptr, 1605, 2700, 7275, 1155);
@@ -161,7 +176,7 @@ void Form19::design()
     place(Frame(3), nullptr, 5385, 4140, 3495, 1635);
     ValueRule.setPoints(5385, 4680, 8865, 4680);
 
-    button3D(PrintButton, nullptr, 240, 5325, 1155, 375, "Print");
+    button3D(Command3D1, nullptr, 240, 5325, 1155, 375, "Print");
 
     // --- Menus ---
     menu(backmnu, nullptr, "<- &Back");
@@ -179,7 +194,7 @@ void Form19::design()
     menu(MnuSelect, &MnuGoto, "Column Selection Form&2", "F2");
     menu(MnuHelp, nullptr, "&Help");
 
-    PrintButton.click([this] { Print_Click(); });
+    Command3D1.click([this] { Print_Click(); });
     MnuPrint.click([this] { Print_Click(); });
     MnuSave.click([this] { MnuSave_Click(); });
     MnuCopyClipWd.click([this] { files::CopyWoodColumnRecordToClipboard(m_program); });

@@ -26,16 +26,28 @@ void Form23::onQueryUnload(bool& cancel, platform::UnloadReason reason)
     }
 }
 
-// Each step is tried on its own: a failing one is reported and the fill goes on.
+void Form23::setRecordCommands(bool enabled)
+{
+    for (platform::Control* c : std::initializer_list<platform::Control*>{&Command3D1, &MnuPrintColumn,
+                                                                          &MnuSaveStlCol, &MnuCopyClipStl}) {
+        c->setEnabled(enabled);
+    }
+}
+
+// Each step is tried on its own: a failing one is reported and the fill goes on. A record with a
+// failed step must not be printed, saved or copied half-filled: the commands come back only with a
+// complete fill.
 void Form23::Form_Activate()
 {
     Form10& f10 = m_program.form10;
     Form18& f18 = m_program.form18;
     const ColumnState& cs = m_program.columnState;
+    bool complete = true;
     auto step = [&](auto&& action) {
         try {
             action();
         } catch (const platform::RuntimeError&) {
+            complete = false;
             m_program.runtime.msgBox("Error loading form23", platform::Buttons::OK, platform::Icon::None,
                                      "Korvanta");
         }
@@ -44,7 +56,12 @@ void Form23::Form_Activate()
     if (m_loadedRecord) {
         return;
     }
+    complete = true;
+    // The criteria form's load took the way back away from a loaded record; a fill from the design
+    // gives it back.
     step([&] {
+        backmnu.setEnabled(true);
+        MnuGoto.setEnabled(true);
         MnuSelection.setEnabled(true);
         MnuCriteria.setEnabled(true);
     });
@@ -93,6 +110,7 @@ void Form23::Form_Activate()
             to->setCaption(from->caption());
         }
     });
+    setRecordCommands(complete);
 }
 
 void Form23::Print_Click()
@@ -131,6 +149,7 @@ void Form23::MnuLoadStlColumn_Click()
 void Form23::holdLoadedRecord()
 {
     m_loadedRecord = true;
+    setRecordCommands(true);
 }
 
 void Form23::showDesign()

@@ -59,19 +59,49 @@ class Form23 final : public platform::Form
     platform::Label Label82{*this, "Label82"};
     platform::Label Label83{*this, "Label83"};
     platform::Label Label84{*this, "Label84"};
-    // Fixed captions of the grid and the table.
-    platform::ControlArray<platform::Label> Fixed{*this, "Fixed", 0, 31};
+    // Fixed captions of the data grid, row by row: caption, unit, caption, unit, caption.
+    platform::Label Label14{*this, "Label14"}; // "Reaction"
+    platform::Label Label21{*this, "Label21"}; // "lbs"
+    platform::Label Label26{*this, "Label26"}; // "Column Net Area"
+    platform::Label Label62{*this, "Label62"}; // "in^2"
+    platform::Label Label63{*this, "Label63"}; // "Fa"
+    platform::Label Label16{*this, "Label16"}; // "Actual Height"
+    platform::Label Label22{*this, "Label22"}; // "ft"
+    platform::Label Label28{*this, "Label28"}; // "Fy  Min Yield Stress"
+    platform::Label Label64{*this, "Label64"}; // "psi"
+    platform::Label Label72{*this, "Label72"}; // "Cc"
+    platform::Label Label18{*this, "Label18"}; // "Unbraced d1"
+    platform::Label Label24{*this, "Label24"}; // "ft"
+    platform::Label Label31{*this, "Label31"}; // "Weight p/lineal foot"
+    platform::Label Label65{*this, "Label65"}; // "lbs"
+    platform::Label Label73{*this, "Label73"}; // "r"
+    platform::Label Label20{*this, "Label20"}; // "Effective Ht  D1"
+    platform::Label Label25{*this, "Label25"}; // "ft"
+    platform::Label Label27{*this, "Label27"}; // "K  (Buckling Mode)"
+    platform::Label Label74{*this, "Label74"}; // "E x mil"
+    // The attribute table's headings and row captions.
+    platform::Label Label35{*this, "Label35"}; // "kl/r"
+    platform::Label Label37{*this, "Label37"}; // "ksi"
+    platform::Label Label44{*this, "Label44"}; // "Area (in^2)"
+    platform::Label Label33{*this, "Label33"}; // "Actual"
+    platform::Label Label34{*this, "Label34"}; // "Critical"
+    platform::Label Label42{*this, "Label42"}; // "Status"
+    platform::Label Label43{*this, "Label43"}; // "Ratio"
+    // The heading area's labels, always empty.
+    platform::Label Label45{*this, "Label45"};
+    platform::Label Label46{*this, "Label46"};
+    platform::Label Label8{*this, "Label8"};
     platform::ControlArray<platform::Shape> Frame{*this, "Frame", 0, 2};
 
-    platform::CommandButton PrintButton{*this, "PrintButton"};
+    platform::CommandButton Command3D1{*this, "Command3D1"};
     platform::MenuItem backmnu{*this, "backmnu"};
     platform::MenuItem MnuFile{*this, "MnuFile"};
     platform::MenuItem MnuNewColumn{*this, "MnuNewColumn"};
-    platform::MenuItem MnuSave{*this, "MnuSave"};
+    platform::MenuItem MnuSaveStlCol{*this, "MnuSaveStlCol"};
     platform::MenuItem MnuLoadStlColumn{*this, "MnuLoadStlColumn"};
     platform::MenuItem MnuCopyClipStl{*this, "MnuCopyClipStl"};
     platform::MenuItem MnuSep1{*this, "MnuSep1"};
-    platform::MenuItem MnuPrint{*this, "MnuPrint"};
+    platform::MenuItem MnuPrintColumn{*this, "MnuPrintColumn"};
     platform::MenuItem MnuSep2{*this, "MnuSep2"};
     platform::MenuItem MnuExit{*this, "MnuExit"};
     platform::MenuItem MnuGoto{*this, "MnuGoto"};
@@ -93,6 +123,7 @@ class Form23 final : public platform::Form
     void onUnload() override { m_loadedRecord = false; }
 
     void Form_Activate();
+    void setRecordCommands(bool enabled);
     void Print_Click();
     void MnuSave_Click();
     void MnuLoadStlColumn_Click();

@@ -58,78 +58,86 @@ void Form23::design()
     // --- Data grid: caption, value, unit in three column groups ---
     struct Cell
     {
+        platform::Label* caption;
+        const char* captionText;
         platform::Label* value;
-        const char* caption;
-        const char* unit;
+        platform::Label* unit;
+        const char* unitText;
     };
     const Cell grid[4][3] = {
-        {{&Label15, "Reaction", "lbs"},
-         {&Label29, "Column Net Area", "in\xc2\xb2"},
-         {&Label71, "Fa", nullptr}},
-        {{&Label17, "Actual Height", "ft"},
-         {&Label60, "Fy  Min Yield Stress", "psi"},
-         {&Label75, "Cc", nullptr}},
-        {{&Label19, "Unbraced d1", "ft"},
-         {&Label61, "Weight p/lineal foot", "lbs"},
-         {&Label76, "r", nullptr}},
-        {{&Label23, "Effective Ht  D1", "ft"},
-         {&Label30, "K  (Buckling Mode)", nullptr},
-         {&Label77, "E x mil", nullptr}},
+        {{&Label14, "Reaction", &Label15, &Label21, "lbs"},
+         {&Label26, "Column Net Area", &Label29, &Label62, "in\xc2\xb2"},
+         {&Label63, "Fa", &Label71, nullptr, nullptr}},
+        {{&Label16, "Actual Height", &Label17, &Label22, "ft"},
+         {&Label28, "Fy  Min Yield Stress", &Label60, &Label64, "psi"},
+         {&Label72, "Cc", &Label75, nullptr, nullptr}},
+        {{&Label18, "Unbraced d1", &Label19, &Label24, "ft"},
+         {&Label31, "Weight p/lineal foot", &Label61, &Label65, "lbs"},
+         {&Label73, "r", &Label76, nullptr, nullptr}},
+        {{&Label20, "Effective Ht  D1", &Label23, &Label25, "ft"},
+         {&Label27, "K  (Buckling Mode)", &Label30, nullptr, nullptr},
+         {&Label74, "E x mil", &Label77, nullptr, nullptr}},
     };
-    int fixed = 0;
     for (int row = 0; row < 4; ++row) {
         const double top = 3120 + 240 * row;
         const Cell& a = grid[row][0];
-        label(Fixed(fixed++), nullptr, 1908, top, 1152, Height, a.caption);
+        label(*a.caption, nullptr, 1908, top, 1152, Height, a.captionText);
         value(*a.value, 3108, top, 672, platform::Alignment::Right);
-        label(Fixed(fixed++), nullptr, 3828, top, 500, Height, a.unit);
+        label(*a.unit, nullptr, 3828, top, 500, Height, a.unitText);
         const Cell& b = grid[row][1];
-        label(Fixed(fixed++), nullptr, 4488, row == 1 ? 3348 : top, 1512, Height, b.caption);
+        label(*b.caption, nullptr, 4488, row == 1 ? 3348 : top, 1512, Height, b.captionText);
         value(*b.value, 6108, top, 672, platform::Alignment::Right);
         if (b.unit != nullptr) {
-            label(Fixed(fixed++), nullptr, row == 2 ? 6840 : 6828, top, 600, Height, b.unit);
+            label(*b.unit, nullptr, row == 2 ? 6840 : 6828, top, 600, Height, b.unitText);
         }
         const Cell& c = grid[row][2];
-        label(Fixed(fixed++), nullptr, row == 2 ? 7668 : 7608, top, 600, Height, c.caption);
+        label(*c.caption, nullptr, row == 2 ? 7668 : 7608, top, 600, Height, c.captionText);
         value(*c.value, row == 3 ? 8208 : 8088, top, row == 3 ? 552 : 672, platform::Alignment::Right);
     }
 
     // --- Attribute table ---
-    const char* heads[] = {"kl/r", "ksi", "Area (in\xc2\xb2)"};
+    platform::Label* heads[] = {&Label35, &Label37, &Label44};
+    const char* headTexts[] = {"kl/r", "ksi", "Area (in\xc2\xb2)"};
     const double headLeft[] = {2628, 3468, 4368};
     const double headWidth[] = {672, 732, 732};
     for (int i = 0; i < 3; ++i) {
-        label(Fixed(fixed), nullptr, headLeft[i], 4440, headWidth[i], Height, heads[i]);
-        Fixed(fixed++).setAlignment(platform::Alignment::Center);
+        label(*heads[i], nullptr, headLeft[i], 4440, headWidth[i], Height, headTexts[i]);
+        heads[i]->setAlignment(platform::Alignment::Center);
     }
-    const char* rows[] = {"Actual", "Critical", "Status", "Ratio"};
+    platform::Label* rows[] = {&Label33, &Label34, &Label42, &Label43};
+    const char* rowTexts[] = {"Actual", "Critical", "Status", "Ratio"};
     platform::Label* table[4][3] = {{&Label36, &Label50, &Label81},
                                     {&Label39, &Label38, &Label82},
                                     {&Label40, &Label51, &Label83},
                                     {&Label41, &Label52, &Label84}};
     for (int row = 0; row < 4; ++row) {
         const double top = 4740 + 240 * row;
-        label(Fixed(fixed++), nullptr, 1908, top, 700, Height, rows[row]);
+        label(*rows[row], nullptr, 1908, top, 700, Height, rowTexts[row]);
         for (int col = 0; col < 3; ++col) {
             value(*table[row][col], headLeft[col], top, headWidth[col], platform::Alignment::Center);
         }
+    }
+    // The heading area's labels stay empty; nothing of them shows or prints.
+    for (platform::Label* empty : {&Label45, &Label46, &Label8}) {
+        label(*empty, nullptr, 180, 780, 8760, Height, "");
+        empty->setVisible(false);
     }
 
     place(Frame(0), nullptr, 1692, 1980, 7272, 312);
     place(Frame(1), nullptr, 1668, 3000, 7272, 1152);
     place(Frame(2), nullptr, 1668, 4680, 3552, 1092);
 
-    button3D(PrintButton, nullptr, 288, 5220, 1152, 372, "Print");
+    button3D(Command3D1, nullptr, 288, 5220, 1152, 372, "Print");
 
     // --- Menus ---
     menu(backmnu, nullptr, "<- &Back");
     menu(MnuFile, nullptr, "&File");
     menu(MnuNewColumn, &MnuFile, "&New Column", "Ctrl+N");
-    menu(MnuSave, &MnuFile, "&Save Column...", "Ctrl+S");
+    menu(MnuSaveStlCol, &MnuFile, "&Save Column...", "Ctrl+S");
     menu(MnuLoadStlColumn, &MnuFile, "&Load Column...", "Ctrl+L");
     menu(MnuCopyClipStl, &MnuFile, "&Copy to Clipboard", "Ctrl+C");
     menuSeparator(MnuSep1, MnuFile);
-    menu(MnuPrint, &MnuFile, "&Print...", "Ctrl+P");
+    menu(MnuPrintColumn, &MnuFile, "&Print...", "Ctrl+P");
     menuSeparator(MnuSep2, MnuFile);
     menu(MnuExit, &MnuFile, "E&xit Columns");
     menu(MnuGoto, nullptr, "&Goto");
@@ -137,9 +145,9 @@ void Form23::design()
     menu(MnuSelection, &MnuGoto, "Column Selection Form&2", "F2");
     menu(MnuHelp, nullptr, "&Help");
 
-    PrintButton.click([this] { Print_Click(); });
-    MnuPrint.click([this] { Print_Click(); });
-    MnuSave.click([this] { MnuSave_Click(); });
+    Command3D1.click([this] { Print_Click(); });
+    MnuPrintColumn.click([this] { Print_Click(); });
+    MnuSaveStlCol.click([this] { MnuSave_Click(); });
     MnuCopyClipStl.click([this] { files::CopySteelColumnRecordToClipboard(m_program); });
     MnuLoadStlColumn.click([this] { MnuLoadStlColumn_Click(); });
     MnuNewColumn.click([this] { MnuNewColumn_Click(); });

@@ -1,7 +1,6 @@
 // The column records' clipboard texts. Every cell is a caption as the form shows it, hidden or not;
-// in the data grid a value and its unit make one cell. Both forms lay out their fixed captions in the
-// same order: the grid row by row (caption, value unit, caption, value unit, caption), the attribute
-// table's three headings and four row captions, then the wood form's value table captions.
+// in the data grid a value and its unit make one cell. The two forms name their grid labels alike, so
+// the first eighteen lines are read the same way from either.
 #include "files/ColumnRecordClipboard.h"
 
 #include "app/Program.h"
@@ -35,16 +34,16 @@ void addLines(std::string& text, std::initializer_list<Line> lines)
     }
 }
 
-// Lines 1 to 18, the same cells on both forms: headings, header lines, selection, conditions and the
-// data grid. The heading area's three labels are always empty.
-template <typename FormT> std::string commonLines(FormT& f)
+// Lines 1 to 18, the same cells on both forms but for the heading area of line 4: headings, header
+// lines, selection, conditions and the data grid.
+template <typename FormT>
+std::string commonLines(FormT& f, platform::Label& heading1, platform::Label& heading2)
 {
-    auto fx = [&f](int i) { return f.Fixed(i).caption(); };
     std::string text;
     addLines(text, {{f.Label1.caption()},
                     {f.Label2.caption()},
                     {},
-                    {"", "", "", "", ""},
+                    {heading1.caption(), "", heading2.caption(), "", f.Label8.caption()},
                     {},
                     {f.Label3.caption()},
                     {f.Label4.caption()},
@@ -55,14 +54,15 @@ template <typename FormT> std::string commonLines(FormT& f)
                     {f.Label11.caption(), f.Label59.caption()},
                     {"", f.Label12.caption()},
                     {},
-                    {f.Label13.caption(), fx(0), f.Label15.caption() + fx(1), fx(2),
-                     f.Label29.caption() + fx(3), fx(4), f.Label71.caption()},
-                    {"", fx(5), f.Label17.caption() + fx(6), fx(7), f.Label60.caption() + fx(8), fx(9),
-                     f.Label75.caption()},
-                    {"", fx(10), f.Label19.caption() + fx(11), fx(12), f.Label61.caption() + fx(13), fx(14),
-                     f.Label76.caption()},
-                    {"", fx(15), f.Label23.caption() + fx(16), fx(17), f.Label30.caption(), fx(18),
-                     f.Label77.caption()}});
+                    {f.Label13.caption(), f.Label14.caption(), f.Label15.caption() + f.Label21.caption(),
+                     f.Label26.caption(), f.Label29.caption() + f.Label62.caption(), f.Label63.caption(),
+                     f.Label71.caption()},
+                    {"", f.Label16.caption(), f.Label17.caption() + f.Label22.caption(), f.Label28.caption(),
+                     f.Label60.caption() + f.Label64.caption(), f.Label72.caption(), f.Label75.caption()},
+                    {"", f.Label18.caption(), f.Label19.caption() + f.Label24.caption(), f.Label31.caption(),
+                     f.Label61.caption() + f.Label65.caption(), f.Label73.caption(), f.Label76.caption()},
+                    {"", f.Label20.caption(), f.Label23.caption() + f.Label25.caption(), f.Label27.caption(),
+                     f.Label30.caption(), f.Label74.caption(), f.Label77.caption()}});
     return text;
 }
 
@@ -95,21 +95,21 @@ void copyGuarded(app::Program& program, Build build, std::string_view kind, cons
 std::string woodColumnClipboardText(app::Program& program)
 {
     columns::Form19& f = program.form19;
-    auto fx = [&f](int i) { return f.Fixed(i).caption(); };
-    std::string text = commonLines(f);
+    std::string text = commonLines(f, f.Label78, f.Label87);
     addLines(text, {{},
                     {f.Label32.caption(), "", f.Label85.caption(), f.Label86.caption()},
-                    {"", "", "", "", "", "", fx(26), fx(27)},
-                    {"", "", "", "", "", fx(28), f.Label48.caption(), f.Label49.caption()},
-                    {"", "", fx(19), fx(20), fx(21), fx(29), f.Label54.caption(), f.Label55.caption()},
-                    {"", fx(22), f.Label36.caption(), f.Label38.caption(), f.Label81.caption(), fx(30),
-                     f.Label67.caption()},
-                    {"", fx(23), f.Label39.caption(), f.Label50.caption(), f.Label82.caption(), fx(31),
-                     f.Label68.caption()},
-                    {"", fx(24), f.Label40.caption(), f.Label51.caption(), f.Label83.caption(),
+                    {"", "", "", "", "", "", f.Label46.caption(), f.Label47.caption()},
+                    {"", "", "", "", "", f.Label45.caption(), f.Label48.caption(), f.Label49.caption()},
+                    {"", "", f.Label35.caption(), f.Label37.caption(), f.Label44.caption(),
+                     f.Label53.caption(), f.Label54.caption(), f.Label55.caption()},
+                    {"", f.Label33.caption(), f.Label36.caption(), f.Label38.caption(), f.Label81.caption(),
+                     f.Label56.caption(), f.Label67.caption()},
+                    {"", f.Label34.caption(), f.Label39.caption(), f.Label50.caption(), f.Label82.caption(),
+                     f.Label57.caption(), f.Label68.caption()},
+                    {"", f.Label42.caption(), f.Label40.caption(), f.Label51.caption(), f.Label83.caption(),
                      f.Label58.caption(), f.Label69.caption(), f.Label70.caption()},
-                    {"", fx(25), f.Label41.caption(), f.Label52.caption(), f.Label84.caption(), fx(32),
-                     f.Label80.caption()},
+                    {"", f.Label43.caption(), f.Label41.caption(), f.Label52.caption(), f.Label84.caption(),
+                     f.Label79.caption(), f.Label80.caption()},
                     {f.Label66.caption()}});
     return text;
 }
@@ -117,15 +117,15 @@ std::string woodColumnClipboardText(app::Program& program)
 std::string steelColumnClipboardText(app::Program& program)
 {
     columns::Form23& f = program.form23;
-    auto fx = [&f](int i) { return f.Fixed(i).caption(); };
-    std::string text = commonLines(f);
+    std::string text = commonLines(f, f.Label45, f.Label46);
     addLines(text,
              {{},
-              {"", "", fx(19), fx(20), fx(21)},
-              {f.Label32.caption(), fx(22), f.Label36.caption(), f.Label50.caption(), f.Label81.caption()},
-              {"", fx(23), f.Label39.caption(), f.Label38.caption(), f.Label82.caption()},
-              {"", fx(24), f.Label40.caption(), f.Label51.caption(), f.Label83.caption()},
-              {"", fx(25), f.Label41.caption(), f.Label52.caption(), f.Label84.caption()}});
+              {"", "", f.Label35.caption(), f.Label37.caption(), f.Label44.caption()},
+              {f.Label32.caption(), f.Label33.caption(), f.Label36.caption(), f.Label50.caption(),
+               f.Label81.caption()},
+              {"", f.Label34.caption(), f.Label39.caption(), f.Label38.caption(), f.Label82.caption()},
+              {"", f.Label42.caption(), f.Label40.caption(), f.Label51.caption(), f.Label83.caption()},
+              {"", f.Label43.caption(), f.Label41.caption(), f.Label52.caption(), f.Label84.caption()}});
     return text;
 }
 

@@ -102,6 +102,31 @@ TEST_F(Form10Test, TypedSizeRefusals)
     EXPECT_FALSE(f10.PrintPreviewbutton.enabled());
 }
 
+// Absurd entries overflow the activation before it clears the report, so the last report still
+// stands; a pick whose check then fails must empty the report rather than leave it under the new size.
+TEST_F(Form10Test, AFailedReportEmptiesTheReport)
+{
+    calculate("50000", "12", "12");
+    driver.click(f10.TubeCol(0));
+    ASSERT_EQ(f10.Label30.caption(), "OK");
+    driver.menu(f10.backmnu);
+    for (platform::TextBox* box : {&f18.cHTtext, &f18.cD1text, &f18.cModeText}) {
+        driver.retype(*box, "");
+        driver.paste(*box, "1E30"); // pasted whole, a valid number to the boxes' entry checks
+    }
+    driver.click(f18.CmdOK);
+    ASSERT_EQ(driver.messages().back().text, "Error at Form 10 activate");
+    ASSERT_EQ(f10.TubeCol(0).caption(), "4 x 4 x 1/4");
+    driver.click(f10.TubeCol(0));
+    EXPECT_EQ(driver.messages().back().text, "Error at Steel Column Report Button");
+    for (platform::Label* l : {&f10.Label19, &f10.Label35, &f10.Label22, &f10.Label24, &f10.Label26,
+                               &f10.Label29, &f10.Label30, &f10.Label31, &f10.Label21}) {
+        EXPECT_EQ(l->caption(), "") << l->name();
+    }
+    EXPECT_FALSE(f10.PrintPreviewbutton.enabled());
+    EXPECT_FALSE(f10.MnuGotoDataRecord.enabled());
+}
+
 TEST_F(Form10Test, LongColumnsOfferNothing)
 {
     // 30 ft with K 2.1: Kl/r of the stoutest row 756 / 3.09 > 200.

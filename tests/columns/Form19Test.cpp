@@ -66,7 +66,7 @@ TEST_F(Form19Test, PostRecord)
     for (const auto& [label, text] : shown) {
         EXPECT_EQ(label->caption(), text) << label->name();
     }
-    EXPECT_TRUE(f19.PrintButton.enabled());
+    EXPECT_TRUE(f19.Command3D1.enabled());
     EXPECT_TRUE(f19.MnuSelect.enabled());
 }
 

@@ -74,12 +74,38 @@ TEST_F(Form23Test, FillOfTheWorkedExample)
 TEST_F(Form23Test, SaveClearsEveryRequestAndBackReturnsToTheSelection)
 {
     program.record.flags.WoodColRequest = -1;
-    driver.menu(f23.MnuSave);
+    driver.menu(f23.MnuSaveStlCol);
     // A wood request left from an earlier print must not take the save; the header form's activation
     // turns the steel current flag into the request.
     EXPECT_EQ(program.record.flags.WoodColRequest, 0);
     EXPECT_EQ(program.record.flags.SteelColRequest, -1);
     EXPECT_TRUE(program.form7.visible());
+}
+
+// A fill that fails in one step (here an effective height beyond the Single range, set straight into
+// the design values) must not leave a half-filled record to print, save or copy; the next complete
+// fill gives the commands back.
+TEST_F(Form23Test, AFailedFillStepKeepsTheRecordCommandsUntilAFillCompletes)
+{
+    program.columnState.StlColL = 3.0e38f;
+    program.columnState.criteria.ColKe = 3.0e38f;
+    driver.menu(f23.MnuHelp);
+    driver.menu(program.form12.MnuExit);
+    ASSERT_TRUE(f23.visible());
+    EXPECT_EQ(driver.messages().back().text, "Error loading form23");
+    EXPECT_EQ(f23.Label23.caption(), "12");  // the failed step's label keeps its caption
+    EXPECT_EQ(f23.Label29.caption(), "3.6"); // the later steps still ran
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &f23.Command3D1, &f23.MnuPrintColumn, &f23.MnuSaveStlCol, &f23.MnuCopyClipStl}) {
+        EXPECT_FALSE(c->enabled()) << c->name();
+    }
+
+    program.columnState.StlColL = 144.0f;
+    program.columnState.criteria.ColKe = 1.0f;
+    driver.menu(f23.MnuHelp);
+    driver.menu(program.form12.MnuExit);
+    EXPECT_TRUE(f23.Command3D1.enabled());
+    EXPECT_TRUE(f23.MnuCopyClipStl.enabled());
 }
 
 TEST_F(Form23Test, BackAndExit)

@@ -40,6 +40,82 @@ TEST(SteelColumnDesign, PipeAndTubePropertiesOfTheManual)
     EXPECT_NEAR(3.14159265 * (4.5 * 4.5 - inner * inner) / 4, pipe.areaSqIn, 0.01);
 }
 
+// Every row against the section from its published outside size and wall: pipe A = pi (D^2 - d^2) / 4,
+// r = sqrt(D^2 + d^2) / 4; square tube (outside corner radius 2t, inside t) A = 4t(b - t) - 3(4 - pi)t^2,
+// r from I of the two rounded squares; weight 490 lb/ft^3 x A / 144. The Manual rounds areas to 0.01
+// (three figures from 10 in^2 up) and gives pipe weights from the plain-end formula, a few hundredths
+// off the density figure.
+TEST(SteelColumnDesign, EveryRowMatchesItsSection)
+{
+    struct Section
+    {
+        const char* designation;
+        double outside; // pipe: OD; tube: side
+        double wall;
+        const char* grade;
+    };
+    const char* std = "Standard Wt. Pipe A501 or A53 Grade B";
+    const char* xs = "Extra Strong Pipe A501 or A53 Grade B";
+    const char* xxs = "Dbl Extra Strong Pipe A501 or A53 Grade B";
+    const char* tube = "Structural Tube ASTM A500 Grade B";
+    const Section sections[SteelColumnRowCount] = {
+        {"3 in. diam.", 3.5, 0.216, std},    {"3-1/2 in. diam.", 4.0, 0.226, std},
+        {"4 in. diam.", 4.5, 0.237, std},    {"5 in. diam.", 5.563, 0.258, std},
+        {"6 in. diam.", 6.625, 0.280, std},  {"3 in. diam.", 3.5, 0.300, xs},
+        {"3-1/2 in. diam.", 4.0, 0.318, xs}, {"4 in. diam.", 4.5, 0.337, xs},
+        {"5 in. diam.", 5.563, 0.375, xs},   {"6 in. diam.", 6.625, 0.432, xs},
+        {"3 in. diam.", 3.5, 0.600, xxs},    {"4 in. diam.", 4.5, 0.674, xxs},
+        {"5 in. diam.", 5.563, 0.750, xxs},  {"6 in. diam.", 6.625, 0.864, xxs},
+        {"3 x 3 x 1/4", 3, 0.25, tube},      {"4 x 4 x 1/4", 4, 0.25, tube},
+        {"4 x 4 x 3/8", 4, 0.375, tube},     {"4 x 4 x 1/2", 4, 0.5, tube},
+        {"5 x 5 x 1/4", 5, 0.25, tube},      {"5 x 5 x 3/8", 5, 0.375, tube},
+        {"5 x 5 x 1/2", 5, 0.5, tube},       {"6 x 6 x 1/4", 6, 0.25, tube},
+        {"6 x 6 x 3/8", 6, 0.375, tube},     {"6 x 6 x 1/2", 6, 0.5, tube},
+        {"8 x 8 x 1/4", 8, 0.25, tube},      {"8 x 8 x 3/8", 8, 0.375, tube},
+        {"8 x 8 x 1/2", 8, 0.5, tube},
+    };
+    constexpr double Pi = 3.14159265358979;
+    for (int row = 0; row < SteelColumnRowCount; ++row) {
+        const Section& s = sections[row];
+        const SteelColumnRow& r = SteelColumnTable[static_cast<std::size_t>(row)];
+        SCOPED_TRACE(row);
+        EXPECT_EQ(r.designation, s.designation);
+        EXPECT_EQ(r.typeAndGrade, s.grade);
+        const double b = s.outside;
+        const double t = s.wall;
+        double area = 0;
+        double gyration = 0;
+        if (row < FirstTubeRow) {
+            const double d = b - 2 * t;
+            area = Pi * (b * b - d * d) / 4;
+            gyration = std::sqrt(b * b + d * d) / 4;
+            EXPECT_DOUBLE_EQ(r.outsideDiameterIn, b);
+            EXPECT_TRUE(r.tubeSize.empty());
+            EXPECT_NEAR(r.weightPlf, area * 490 / 144, 0.06);
+        } else {
+            area = 4 * t * (b - t) - 3 * (4 - Pi) * t * t;
+            // A rounded square of half-width h and corner radius R: the sharp square's I less the four
+            // corner spandrels, each (1 - pi/4) R^2 at R (10 - 3 pi) / (12 - 3 pi) in from the corner.
+            auto inertia = [Pi](double h, double radius) {
+                const double spandrel = (1 - Pi / 4) * radius * radius;
+                const double arm = h - radius * (10 - 3 * Pi) / (12 - 3 * Pi);
+                return std::pow(2 * h, 4) / 12 - 4 * spandrel * arm * arm;
+            };
+            gyration = std::sqrt((inertia(b / 2, 2 * t) - inertia(b / 2 - t, t)) / area);
+            EXPECT_EQ(r.tubeSize,
+                      std::to_string(static_cast<int>(b)) + " x " + std::to_string(static_cast<int>(b)));
+            EXPECT_NEAR(r.weightPlf, area * 490 / 144, 0.01);
+        }
+        EXPECT_NEAR(r.areaSqIn, area, r.areaSqIn < 10 ? 0.006 : 0.05);
+        EXPECT_NEAR(r.radiusOfGyrationIn, gyration, 0.006);
+        // Pipes are A501 at 36 ksi with Cc 126.1, tubes A500 Grade B at 46 ksi with Cc 111.5 (sqrt(2 pi^2 E
+        // / Fy) = 126.10 and 111.55; the tube constant is kept at 111.5).
+        const auto grade = steelColumnGrade(row);
+        EXPECT_FLOAT_EQ(grade.fyKsi, row < FirstTubeRow ? 36.0f : 46.0f);
+        EXPECT_FLOAT_EQ(grade.cc, row < FirstTubeRow ? 126.1f : 111.5f);
+    }
+}
+
 TEST(SteelColumnDesign, WorkedExampleProposalsAndReport)
 {
     // 50,000 lb, 12 ft, K 1.0. The 4 in. standard pipe: Kl/r 144 / 1.51 = 95.36, Fa 13.556, required

@@ -309,14 +309,37 @@ TEST_F(WoodColumnFile, CriteriaFormLoadShowsTheRecordAndActivationsKeepIt)
     EXPECT_FALSE(f19.backmnu.enabled());
     EXPECT_FALSE(f19.MnuGoto.enabled());
     EXPECT_EQ(f19.Label15.caption(), "tagged");
-    EXPECT_TRUE(f19.PrintButton.enabled());
+    EXPECT_TRUE(f19.Command3D1.enabled());
 
     // Print and come back: the activation places the form and keeps the loaded texts.
-    driver.click(f19.PrintButton);
+    driver.click(f19.Command3D1);
     ASSERT_TRUE(program.form7.visible());
     driver.switchTo(f19);
     EXPECT_EQ(f19.Label15.caption(), "tagged");
     EXPECT_FALSE(f19.backmnu.enabled());
+}
+
+// The criteria form's load takes Back and Goto away from the loaded record; the next record filled from
+// a design must give them back, or the user cannot leave it but through the File menu.
+TEST_F(WoodColumnFile, AFillFromTheDesignAfterACriteriaFormLoadGivesBackBackAndGoto)
+{
+    Bytes tagged(1514, ' ');
+    put16(tagged, 0, 777);
+    putText(tagged, 517, 10, "tagged");
+    driver.putFile("tagged.Col", tagged);
+    driver.answerMessage(MsgResult::No); // nothing to save first
+    driver.answerFile(driver.folder() / "tagged.Col");
+    driver.menu(f18.MnuLoadWdCol);
+    ASSERT_FALSE(f19.backmnu.enabled());
+
+    driver.menu(f19.MnuNew);
+    ASSERT_TRUE(f18.visible());
+    calculatedRecord();
+    EXPECT_EQ(f19.Label15.caption(), "20000");
+    EXPECT_TRUE(f19.backmnu.enabled());
+    EXPECT_TRUE(f19.MnuGoto.enabled());
+    driver.menu(f19.backmnu);
+    EXPECT_TRUE(program.form20.visible());
 }
 
 } // namespace filetest

@@ -64,7 +64,7 @@ class SteelColumnFile : public testing::Test
 
     void save(const char* name, std::optional<MsgResult> notesAnswer = std::nullopt)
     {
-        driver.menu(f23.MnuSave);
+        driver.menu(f23.MnuSaveStlCol);
         ASSERT_TRUE(program.form7.visible());
         if (notesAnswer) {
             driver.answerMessage(*notesAnswer);
@@ -249,11 +249,41 @@ TEST_F(SteelColumnFile, CriteriaFormLoadShowsTheRecordAndActivationsKeepIt)
     EXPECT_FALSE(f23.MnuGoto.enabled());
     EXPECT_EQ(f23.Label15.caption(), "tagged");
 
-    driver.click(f23.PrintButton);
+    driver.click(f23.Command3D1);
     ASSERT_TRUE(program.form7.visible());
     driver.switchTo(f23);
     EXPECT_EQ(f23.Label15.caption(), "tagged");
     EXPECT_FALSE(f23.backmnu.enabled());
+}
+
+// The criteria form's load takes Back and Goto away from the loaded record; the next record filled from
+// a design must give them back.
+TEST_F(SteelColumnFile, AFillFromTheDesignAfterACriteriaFormLoadGivesBackBackAndGoto)
+{
+    Bytes tagged(1156, ' ');
+    put16(tagged, 0, 888);
+    driver.putFile("tagged.SCo", tagged);
+    driver.menu(f23.MnuNewColumn);
+    driver.answerMessage(MsgResult::No); // nothing to save first
+    driver.answerFile(driver.folder() / "tagged.SCo");
+    driver.menu(f18.MnuLdStlCol);
+    ASSERT_FALSE(f23.backmnu.enabled());
+
+    driver.menu(f23.MnuNewColumn);
+    ASSERT_TRUE(f18.visible());
+    driver.click(f18.SteelButton);
+    driver.retype(f18.cReacText, "50000");
+    driver.retype(f18.cHTtext, "12");
+    driver.retype(f18.cD1text, "12");
+    driver.click(f18.CmdOK);
+    driver.click(program.form10.TubeCol(0));
+    driver.click(program.form10.PrintPreviewbutton);
+    ASSERT_TRUE(f23.visible());
+    EXPECT_EQ(f23.Label15.caption(), "50,000");
+    EXPECT_TRUE(f23.backmnu.enabled());
+    EXPECT_TRUE(f23.MnuGoto.enabled());
+    driver.menu(f23.backmnu);
+    EXPECT_TRUE(program.form10.visible());
 }
 
 } // namespace filetest

@@ -99,7 +99,7 @@ TEST_F(ReportHeader, HeaderBoxesComeFromTheRecordServed)
     program.form20.D2selected.setText("6");
     program.form20.SelectColumnText.setText("DF-L #1");
     driver.runtime().dispatch([&] { program.form19.show(); });
-    driver.click(program.form19.PrintButton);
+    driver.click(program.form19.Command3D1);
     EXPECT_EQ(form7.Text1.text(), "Barn");
     EXPECT_EQ(form7.PrintBeamSelect.caption(), program.form19.Label10.caption());
     EXPECT_EQ(program.form19.Label10.caption(), "  6x 6 DF-L #1         Solid Wood Column");
@@ -270,7 +270,7 @@ TEST_F(ReportHeader, CloseGoesToTheColumnCriteriaOnlyForAColumnRecord)
     EXPECT_TRUE(form6.visible());
 
     driver.runtime().dispatch([&] { program.form19.show(); });
-    driver.click(program.form19.PrintButton);
+    driver.click(program.form19.Command3D1);
     driver.menu(form7.MnuClose);
     EXPECT_TRUE(program.form18.visible());
     EXPECT_FALSE(program.form19.loaded());

@@ -197,7 +197,7 @@ TEST_F(PrintRecord, CancelledDialogTakesTheFailurePath)
 {
     program.record.flags.WoodColRequest = -1;
     driver.runtime().dispatch([&] { program.form19.show(); });
-    driver.click(program.form19.PrintButton);
+    driver.click(program.form19.Command3D1);
     driver.cancelPrint();
     driver.click(form7.CmdPrint);
     ASSERT_EQ(driver.messages().size(), 1u);
@@ -261,7 +261,7 @@ TEST_F(PrintRecord, WoodColumnLayoutWithNotesAndHeader)
     program.form21.Text1.setText("Bolted splice");
     program.columnState.criteria.ColP = 20000; // a column design behind the record
     driver.runtime().dispatch([&] { program.form19.show(); });
-    driver.click(program.form19.PrintButton);
+    driver.click(program.form19.Command3D1);
     type(form7.Text1, "Barn");
     type(form7.Datebox, "");
     driver.answerMessage(MsgResult::Yes);
@@ -312,7 +312,7 @@ TEST_F(PrintRecord, NothingRememberedNothingRestored)
 TEST_F(PrintRecord, PrinterFailureTakesTheFailurePathAndKeepsTheRequest)
 {
     driver.runtime().dispatch([&] { program.form23.show(); });
-    driver.click(program.form23.PrintButton);
+    driver.click(program.form23.Command3D1);
     driver.host().failNext(platform::test::HostFailure::PrintDocument);
     print();
     ASSERT_EQ(driver.messages().size(), 1u);
@@ -328,7 +328,7 @@ TEST_F(PrintRecord, PrinterFailureTakesTheFailurePathAndKeepsTheRequest)
 TEST_F(PrintRecord, SteelColumnAndStudWallLayouts)
 {
     driver.runtime().dispatch([&] { program.form23.show(); });
-    driver.click(program.form23.PrintButton);
+    driver.click(program.form23.Command3D1);
     type(form7.Initialbox, "JS");
     print();
     {
