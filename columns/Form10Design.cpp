@@ -83,8 +83,8 @@ void Form10::design()
         const char* caption;
         const char* unit;
     };
-    const Value values[] = {{&Label36, "Fy", "ksi"}, {&Label33, "L", "ft."},  {&Label51, "l", "in."},
-                            {&Label32, "K", ""},     {&Label35, "Fa", "ksi"}, {&Label38, "Cc", ""},
+    const Value values[] = {{&Label36, "Fy", "ksi"}, {&Label33, "L", "ft."}, {&Label51, "l", "in."},
+                            {&Label32, "K", ""},     {&Label35, "Fa", ""},   {&Label38, "Cc", ""},
                             {&Label34, "r", "in."},  {&Label37, "E", "x10"}};
     for (int i = 0; i < 8; ++i) {
         const double top = 300 + 330 * i;

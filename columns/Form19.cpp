@@ -183,13 +183,16 @@ void Form19::Print_Click()
 }
 
 // Every request flag is cleared and only the current flag set: the report header form's activation
-// turns it into the request, and a steel request left from an earlier print must not take the save.
+// turns it into the request, and a steel request or a steel current flag left from an earlier print or
+// save must not take the save (the header form weighs the steel current flag before the wood one).
 void Form19::MnuSave_Click()
 {
     report::RecordTypeFlags& f = m_program.record.flags;
     f.WoodColRequest = 0;
     f.SteelColRequest = 0;
     f.StudRequest = false;
+    f.SteelColCurrent = 0;
+    f.StudCurrent = 0;
     f.WoodColCurrent = -1;
     m_program.form7.openForRecord();
 }

@@ -342,4 +342,32 @@ TEST_F(WoodColumnFile, AFillFromTheDesignAfterACriteriaFormLoadGivesBackBackAndG
     EXPECT_TRUE(program.form20.visible());
 }
 
+// A steel record saved earlier in the run leaves the header form's steel current flag set; the wood
+// record's Save must still save the wood record, not the steel one.
+TEST_F(WoodColumnFile, AWoodSaveAfterASteelSaveWritesTheWoodRecord)
+{
+    driver.click(f18.SteelButton);
+    driver.retype(f18.cReacText, "50000");
+    driver.retype(f18.cHTtext, "12");
+    driver.retype(f18.cD1text, "12");
+    driver.click(f18.CmdOK);
+    driver.click(program.form10.TubeCol(0));
+    driver.click(program.form10.PrintPreviewbutton);
+    driver.menu(program.form23.MnuSaveStlCol);
+    ASSERT_TRUE(program.form7.visible());
+    driver.click(program.form7.Command3); // Close: back to the steel record
+    ASSERT_TRUE(program.form23.visible());
+    driver.menu(program.form23.MnuNewColumn);
+    driver.click(f18.WoodButton);
+    calculatedRecord();
+
+    save("post.Col");
+    const Bytes written = readAll(driver.folder() / "post.Col");
+    ASSERT_EQ(written.size(), 1514u);
+    EXPECT_EQ(written[0], 0x09); // 777 = 0x0309
+    EXPECT_EQ(written[1], 0x03);
+    EXPECT_EQ(driver.messages().back().text,
+              "The Column Record has been saved as\r\r   " + (driver.folder() / "post.Col").string());
+}
+
 } // namespace filetest
