@@ -122,6 +122,9 @@ TEST_F(ColumnClipboard, WoodTextLinesAndCells)
 
 TEST_F(ColumnClipboard, SteelTextLinesAndCells)
 {
+    driver.retype(f18.ColumnProj, "Barn");
+    driver.retype(f18.ColumnDescription, "Loft post");
+    driver.retype(f18.columnID, "C-1");
     steelRecord();
     columns::Form23& f = program.form23;
     driver.menu(f.MnuCopyClipStl);
@@ -131,7 +134,16 @@ TEST_F(ColumnClipboard, SteelTextLinesAndCells)
     EXPECT_NE(text.back(), '\n');
     const auto l = lines(text);
     ASSERT_EQ(l.size(), 24u);
+    EXPECT_EQ(l[0], program.state.DefaultHeading1);
+    EXPECT_EQ(l[1], program.state.DefaultHeading2);
+    EXPECT_EQ(l[2], "");
     EXPECT_EQ(l[3], "\t\t\t\t");
+    EXPECT_EQ(l[4], "");
+    EXPECT_EQ(l[5], "Barn");
+    EXPECT_EQ(l[6], "Loft post");
+    EXPECT_EQ(l[7], "C-1");
+    EXPECT_EQ(l[8], "\t\t"); // not printed yet: no preparer, no date
+    EXPECT_EQ(l[9], "");
     EXPECT_EQ(l[10], "Selection\t4 x 4 x 1/4   Structural Tube ASTM A500 Grade B");
     EXPECT_EQ(l[11], "Conditions\tActual outside dimensions:  4 x 4 inches");
     EXPECT_EQ(l[12], "\tLoading is concentric on a primary column member.  Maximum Kl/r is 200.  ");
