@@ -88,17 +88,21 @@ TEST_F(Form10Test, TypedSizeRefusals)
     ASSERT_EQ(driver.messages().size(), 1u);
     EXPECT_TRUE(driver.messages()[0].text.starts_with("Please enter a steel column size above."));
     EXPECT_EQ(driver.beeps(), beeps + 1);
+    EXPECT_EQ(driver.runtime().activeControl(), &f10.StlColSizeText);
 
     driver.click(f10.DblRndBut);
     driver.retype(f10.StlColSizeText, "4x4x1/4");
     driver.clearMessages();
     driver.click(f10.StlColReportBut);
     EXPECT_TRUE(driver.messages().back().text.starts_with("Please enter a steel column size that matches"));
+    EXPECT_EQ(driver.runtime().activeControl(), &f10.StlColSizeText);
 
     driver.retype(f10.StlColSizeText, "3-1/2 in. diam.");
     driver.clearMessages();
     driver.click(f10.StlColReportBut);
     EXPECT_TRUE(driver.messages().back().text.starts_with("Korvanta could not find a match"));
+    EXPECT_NE(driver.runtime().activeControl(), &f10.StlColSizeText); // this refusal moves no focus
+    EXPECT_EQ(driver.beeps(), beeps + 1);                             // and only the first one beeps
     EXPECT_FALSE(f10.PrintPreviewbutton.enabled());
 }
 
