@@ -263,8 +263,12 @@ void Form10::MnuNew_Click()
     m_program.form18.ResetColumnCriteria();
 }
 
+// Leaving the columns ends a loaded record's hold on the report header form's Back and Close, as the
+// other column forms' exits do.
 void Form10::MnuExit_Click()
 {
+    m_program.record.WoodColRecordLoaded = 0;
+    m_program.record.SteelColRecordLoaded = 0;
     m_program.form18.unload();
     m_program.form19.unload();
     m_program.form20.unload();

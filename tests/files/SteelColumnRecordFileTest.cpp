@@ -286,4 +286,32 @@ TEST_F(SteelColumnFile, AFillFromTheDesignAfterACriteriaFormLoadGivesBackBackAnd
     EXPECT_TRUE(program.form10.visible());
 }
 
+// A record loaded before the columns were left through the selection form's exit must not reach into
+// the next run through the columns: the report header form's Close returns to the new record.
+TEST_F(SteelColumnFile, LeavingThroughTheSelectionFormEndsTheLoadedRecordsHold)
+{
+    Bytes tagged(1156, ' ');
+    put16(tagged, 0, 888);
+    load(tagged);
+    ASSERT_EQ(program.record.SteelColRecordLoaded, -1);
+    driver.menu(f23.backmnu);
+    driver.menu(program.form10.MnuExit);
+    ASSERT_TRUE(program.form1.visible());
+    EXPECT_EQ(program.record.SteelColRecordLoaded, 0);
+
+    driver.menu(program.form1.MnuColDesign);
+    driver.click(f18.SteelButton);
+    driver.retype(f18.cReacText, "50000");
+    driver.retype(f18.cHTtext, "12");
+    driver.retype(f18.cD1text, "12");
+    driver.click(f18.CmdOK);
+    driver.click(program.form10.TubeCol(0));
+    driver.click(program.form10.PrintPreviewbutton);
+    driver.click(f23.Command3D1);
+    ASSERT_TRUE(program.form7.visible());
+    driver.click(program.form7.Command3); // Close
+    EXPECT_TRUE(f23.visible());
+    EXPECT_FALSE(f18.visible());
+}
+
 } // namespace filetest
