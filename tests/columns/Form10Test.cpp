@@ -131,6 +131,23 @@ TEST_F(Form10Test, AFailedReportEmptiesTheReport)
     EXPECT_FALSE(f10.MnuGotoDataRecord.enabled());
 }
 
+TEST_F(Form10Test, AnEmptyQuickPickEmptiesTheSizeAndGradeAndKeepsTheReport)
+{
+    // 100,000 lb at 12 ft: the 6 in. standard pipe (Kl/r 144 / 2.25 = 64, Fa 17.04 ksi) needs 5.87 in^2
+    // against 5.58, so no standard pipe is offered; the 6 in. extra strong (8.40 in^2) passes.
+    calculate("100000", "12", "12");
+    ASSERT_EQ(f10.StdRndBut.caption(), "");
+    ASSERT_EQ(f10.ExtraRndbut.caption(), "6 in. diam.");
+    driver.click(f10.ExtraRndbut);
+    const std::string fa = f10.Label35.caption();
+    ASSERT_FALSE(fa.empty());
+    driver.click(f10.StdRndBut);
+    EXPECT_EQ(f10.StlColSizeText.text(), "");
+    EXPECT_EQ(f10.StlColGrade.caption(), "");
+    EXPECT_EQ(f10.Label35.caption(), fa);
+    EXPECT_EQ(f10.Label21.caption(), "6.625");
+}
+
 TEST_F(Form10Test, LongColumnsOfferNothing)
 {
     // 30 ft with K 2.1: Kl/r of the stoutest row 756 / 3.09 > 200.
