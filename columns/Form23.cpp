@@ -56,7 +56,7 @@ void Form23::Form_Activate()
     if (m_loadedRecord) {
         return;
     }
-    complete = true;
+    complete = true; // placing the form is no part of the record
     // The criteria form's load took the way back away from a loaded record; a fill from the design
     // gives it back.
     step([&] {
