@@ -1,6 +1,7 @@
 // The wood column data record from the selection form on: the fill of a post, the built-up lines, and
 // the record commands while the fill is incomplete.
 #include "app/Program.h"
+#include "platform/core/Number.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,34 @@ TEST_F(Form19Test, PostRecord)
     }
     EXPECT_TRUE(f19.Command3D1.enabled());
     EXPECT_TRUE(f19.MnuSelect.enabled());
+}
+
+TEST_F(Form19Test, ASlenderOverstressedPostFailsBothChecks)
+{
+    // DF-L #1 6x6 typed at 24 ft both ways under 20,000 lb: le/d = 288 / 5.5 = 52.4 > 50, shown as 52,
+    // ratio 52 / 50 = 104 %. Cp about 0.17 (FcE = 0.822 x 580,000 / 52.4^2 = 174 psi against Fc* 1000)
+    // puts Fc' near 167 psi and the required area near 120 in^2 against 30.25.
+    driver.choose(f18.ColSpeciesCombo, "DF-L #1");
+    driver.retype(f18.cReacText, "20000");
+    driver.retype(f18.cHTtext, "24");
+    driver.retype(f18.cD1text, "24");
+    driver.retype(f18.cD2text, "24");
+    driver.click(f18.CmdOK);
+    columns::Form20& f20 = program.form20;
+    driver.retype(f20.D1selected, "6x");
+    driver.retype(f20.D2selected, "6");
+    driver.retype(f20.SelectColumnText, "DF-L #1");
+    driver.click(f20.ColPickCmdOK);
+    ASSERT_TRUE(f20.CmdColReportOK.enabled());
+    driver.click(f20.CmdColReportOK);
+    ASSERT_TRUE(f19.visible());
+    EXPECT_EQ(f19.Label36.caption(), "52");
+    EXPECT_EQ(f19.Label40.caption(), "Fail");
+    EXPECT_EQ(f19.Label41.caption(), "104%");
+    EXPECT_EQ(f19.Label83.caption(), "Fail");
+    const double required = platform::num::leadingNumber(f19.Label82.caption());
+    EXPECT_NEAR(required, 120, 3);
+    EXPECT_EQ(f19.Label84.caption(), platform::num::format(required / 30.25 * 100, "##") + "%");
 }
 
 TEST_F(Form19Test, SheathedNailedColumnLines)
