@@ -123,6 +123,45 @@ TEST_F(Form23Test, BackAndExit)
 namespace
 {
 
+// The effective height is K x l / 12 in feet as a plain number, "0" without an unbraced length; Fy
+// shows in psi with a separator: 36,000 for pipe, 46,000 for tube.
+TEST(Form23Fill, EffectiveHeightAndYieldStress)
+{
+    struct Case
+    {
+        const char* l1;
+        const char* ke;
+        bool pipe;
+        const char* effective;
+        const char* fy;
+    };
+    const Case cases[] = {
+        {"10", "1.00", false, "10", "46,000"},   // 1.0 x 120 / 12
+        {"12.5", "0.80", true, "10", "36,000"},  // 0.8 x 150 / 12
+        {"0", "1.00", true, "0", "36,000"},      // braced throughout
+        {"13", "0.65", false, "8.45", "46,000"}, // 0.65 x 156 / 12
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.l1);
+        platform::test::Driver driver;
+        app::Program& program = driver.start<app::Program>();
+        columns::Form18& f18 = program.form18;
+        driver.menu(program.form1.MnuColDesign);
+        driver.click(f18.SteelButton);
+        driver.retype(f18.cReacText, "20000");
+        driver.retype(f18.cHTtext, "14");
+        driver.retype(f18.cD1text, c.l1);
+        driver.retype(f18.cModeText, c.ke);
+        driver.click(f18.CmdOK);
+        driver.click(c.pipe ? program.form10.StdRndBut : program.form10.TubeCol(0));
+        driver.click(program.form10.PrintPreviewbutton);
+        ASSERT_TRUE(program.form23.visible());
+        EXPECT_EQ(program.form23.Label19.caption(), c.l1);
+        EXPECT_EQ(program.form23.Label23.caption(), c.effective);
+        EXPECT_EQ(program.form23.Label60.caption(), c.fy);
+    }
+}
+
 // Choosing a wood species on the beam criteria form unloads the steel column record, so nothing of it
 // shows for wood.
 TEST(Form23Species, AWoodSpeciesUnloadsTheSteelRecord)
