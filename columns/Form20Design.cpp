@@ -44,6 +44,9 @@ void Form20::design()
     numberBox(D1selected, &Frame3D2, 2500, 870, 1000, 7, White);
     numberBox(D2selected, &Frame3D2, 3600, 870, 800, 6, White);
     numberBox(SelectColumnText, &Frame3D2, 4500, 870, 3000, 30, White);
+    for (platform::TextBox* box : {&D1selected, &D2selected, &SelectColumnText}) {
+        box->setAlignment(platform::Alignment::Center);
+    }
     label(Label5, &Frame3D2, 2500, 1350, 1500, 255, "Column Type:");
     label(cLabelType, &Frame3D2, 2500, 1620, 2200, 255, "");
     label(Label7, &Frame3D2, 4800, 1350, 1800, 255, "Using Values for:");
@@ -52,9 +55,20 @@ void Form20::design()
     label(NoneWorkLabel, &Frame3D2, 2500, 2580, 5000, 300, "");
     NoneWorkLabel.setForeColor(DarkRed);
     NoneWorkLabel.setAlignment(platform::Alignment::Center);
+    NoneWorkLabel.setTransparent(false);
+    NoneWorkLabel.setBackColor(LightGrey);
     button3D(ColPickCmdOK, &Frame3D2, 7800, 870, 1800, 400, "Update Report");
     button3D(Command2, &Frame3D2, 7800, 1400, 1800, 400, " Add Notes");
     button3D(CmdColReportOK, &Frame3D2, 7800, 1930, 1800, 400, "OK  Select Member");
+    // Picks first, then the typed size, the check, the notes and last the record.
+    int tab = 0;
+    for (int i = 0; i <= 4; ++i) {
+        ColDep(i).setTabIndex(tab++);
+    }
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &D1selected, &D2selected, &SelectColumnText, &ColPickCmdOK, &Command2, &CmdColReportOK}) {
+        c->setTabIndex(tab++);
+    }
 
     // --- Column Report ---
     frame3D(Frame3D3, nullptr, 120, 3240, 11000, 4000, "Column Report");

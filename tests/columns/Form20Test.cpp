@@ -113,19 +113,89 @@ TEST_F(Form20Test, RefusedEntriesTakeTheRecordAway)
 TEST_F(Form20Test, AFailureInTheCheckIsARefusal)
 {
     calculate("20000", "10", "10", "10");
+    driver.click(f20.ColDep(2));
+    ASSERT_NE(f20.Label55.caption(), "");
     // An absurd load overflows the stress in single precision.
     f18.cReacText.setText("9E99");
+    driver.retype(f20.SelectColumnText, "DF-L Select");
+    driver.clearMessages();
+    driver.click(f20.ColPickCmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "Column Pick Calc error");
+    EXPECT_EQ(driver.messages()[0].title, "Korvanta");
+    EXPECT_EQ(program.columnState.ColPickError, -1);
+    EXPECT_FALSE(f20.CmdColReportOK.enabled());
+    EXPECT_FALSE(f20.MnuColData.enabled());
+    EXPECT_TRUE(f20.ColPickCmdOK.font().bold);
+    EXPECT_EQ(f20.Label21.caption(), "");
+    EXPECT_EQ(f20.Label55.caption(), "");
+    EXPECT_EQ(f20.Dcontrollabel.caption(), "");
+}
+
+TEST_F(Form20Test, OverflowingCriteriaFailTheSearchAndTheCheck)
+{
+    // First a search that finds nothing: 500,000 lb on DF-L Select posts.
+    calculate("500000", "10", "10", "10");
+    ASSERT_EQ(f20.NoneWorkLabel.caption(), "No columns from the database meet the requirements.");
+    driver.menu(f20.backmnu);
+    // A height and L1 of 1E38 ft, pasted whole (typed, "1E" is refused): le1 = 1.2E39 in. is beyond
+    // single precision. The search reports its failure, keeps the label of the last complete search,
+    // and the form still comes up.
+    driver.retype(f18.cReacText, "20000");
+    for (platform::TextBox* box : {&f18.cHTtext, &f18.cD1text}) {
+        driver.retype(*box, "");
+        driver.paste(*box, "1E38");
+    }
+    driver.clearMessages();
+    driver.click(f18.CmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "ColCalc error");
+    EXPECT_EQ(driver.messages()[0].title, "Korvanta");
+    ASSERT_TRUE(f20.visible());
+    EXPECT_FALSE(f18.visible());
+    EXPECT_EQ(f20.NoneWorkLabel.caption(), "No columns from the database meet the requirements.");
+    for (int i = 2; i <= 4; ++i) {
+        EXPECT_EQ(f20.ColDep(i).caption(), "") << i;
+    }
+    // The same criteria fail the check of a typed size: one message, and no record.
     driver.retype(f20.D1selected, "6x");
     driver.retype(f20.D2selected, "6");
     driver.retype(f20.SelectColumnText, "DF-L Select");
     driver.clearMessages();
     driver.click(f20.ColPickCmdOK);
     ASSERT_EQ(driver.messages().size(), 1u);
-    EXPECT_EQ(driver.messages()[0].text, "Error calculating column adjustment factors");
+    EXPECT_EQ(driver.messages()[0].text, "Column Pick Calc error");
     EXPECT_EQ(program.columnState.ColPickError, -1);
     EXPECT_FALSE(f20.CmdColReportOK.enabled());
     EXPECT_FALSE(f20.MnuColData.enabled());
-    EXPECT_EQ(f20.Label21.caption(), "");
+    EXPECT_EQ(f20.Label25.caption(), "");
+}
+
+TEST_F(Form20Test, ExitColumnsForgetsLoadedRecords)
+{
+    calculate("20000", "10", "10", "10");
+    program.record.WoodColRecordLoaded = -1;
+    program.record.SteelColRecordLoaded = -1;
+    driver.menu(f20.MnuExit);
+    EXPECT_TRUE(program.form1.visible());
+    EXPECT_FALSE(f20.loaded());
+    EXPECT_EQ(program.record.WoodColRecordLoaded, 0);
+    EXPECT_EQ(program.record.SteelColRecordLoaded, 0);
+}
+
+TEST_F(Form20Test, TabOrderRunsFromThePicksToTheRecordButton)
+{
+    calculate("20000", "10", "10", "10");
+    driver.click(f20.ColDep(2));
+    ASSERT_TRUE(f20.CmdColReportOK.enabled());
+    driver.focus(f20.ColDep(4));
+    const platform::Control* expected[] = {&f20.D1selected,   &f20.D2selected, &f20.SelectColumnText,
+                                           &f20.ColPickCmdOK, &f20.Command2,   &f20.CmdColReportOK,
+                                           &f20.ColDep(2)};
+    for (const platform::Control* next : expected) {
+        driver.key(*program.runtime.activeControl(), platform::Key::Tab);
+        EXPECT_EQ(program.runtime.activeControl(), next) << next->name();
+    }
 }
 
 TEST_F(Form20Test, SpeciesPickOnTheCriteriaFormTakesTheRecordAway)
