@@ -3,7 +3,9 @@
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
@@ -84,6 +86,173 @@ TEST_F(Form20Test, BuiltUpReportShowsTheWeakerPlane)
     EXPECT_EQ(f20.Label55.caption(), "424");
     EXPECT_EQ(f20.Label25.caption(), "26");
     EXPECT_EQ(f20.Label39.caption(), "1.10");
+}
+
+// Four reports held against hand derivations; Cp = (1 + q) / 1.6 - sqrt(((1 + q) / 1.6)^2 - q / 0.8),
+// q = FcE / Fc*. Captions only where the rounding is not at a half.
+TEST(Form20Report, AgainstHandDerivations)
+{
+    using Shown = std::vector<std::pair<platform::Label columns::Form20::*, const char*>>;
+    struct Case
+    {
+        const char* name;
+        std::function<void(Driver&, app::Program&)> options; // on the criteria form, before "OK Calculate"
+        const char* load;
+        const char* height;
+        const char* l1;
+        const char* l2;
+        const char* d1;
+        const char* d2;
+        const char* control;
+        Shown shown;
+    };
+    const Case cases[] = {
+        // NDS 1997, incised DF-L #1 6x6 posts (Table 4D: Fc 1000, E 1.6), 10 ft both ways, 20,000 lb.
+        // Ci 0.85 on Fc and 0.95 on E: Fc* = 850, E' = 1.52E6. KcE E' / (le/d)^2 (no Emin before 2005):
+        // FcE = 0.3 x 1,520,000 / (120 / 5.5)^2 = 957.92; q 1.12696, Cp 0.730625, Fc' 621.03 psi;
+        // fc = 20,000 / 30.25 = 661.16 psi: 106 %, Fail. Required area 20,000 / 621.03 = 32.20 in^2.
+        {"NDS 1997 incised posts",
+         [](Driver& driver, app::Program& program) {
+             program.state.NDS1997 = -1;
+             program.state.NDS2005 = program.state.NDS2012 = program.state.NDS2015 = program.state.NDS2018 =
+                 0;
+             driver.choose(program.form18.ColSpeciesCombo, "DF-L #1");
+             driver.click(program.form18.ColIncised);
+         },
+         "20000",
+         "10",
+         "10",
+         "10",
+         "6x",
+         "6",
+         "D2 controls, d is the actual column width for D2.",
+         {{&columns::Form20::Label29, "958"},
+          {&columns::Form20::Label45, "0.73"},
+          {&columns::Form20::Label31, "0.30"},
+          {&columns::Form20::Label43, "1.5"},
+          {&columns::Form20::Label35, "0.95"},
+          {&columns::Form20::Label37, "0.85"},
+          {&columns::Form20::Label41, "850"},
+          {&columns::Form20::Label55, "621"},
+          {&columns::Form20::Label49, "661"},
+          {&columns::Form20::Label56, "Fail"},
+          {&columns::Form20::Label57, "106%"},
+          {&columns::Form20::Label58, "32.2"},
+          {&columns::Form20::Label25, "22"},
+          {&columns::Form20::Label3, "OK"}}},
+        // Nailed (3) 2x8, DF-L #2 (Table 4A: Fc 1350, E 1.6), 8 ft both ways, 10,000 lb, NDS 2018.
+        // CF 1.05 at 7.25 in.: Fc* 1417.5. D1: le/d 96 / 4.5 = 21.33, FcE = 0.822 x 0.3653 x 1.6E6 /
+        // 21.33^2 = 1055.66, Cp = 0.6 x 0.582342 = 0.349405 (NDS 15.3.2, Kf 0.6); D2: 96 / 7.25 = 13.24,
+        // FcE 2740.15, Cp 0.861486. Fc' = 1417.5 x 0.349405 = 495.28; fc = 10,000 / 32.625 = 306.51,
+        // 62 %; required 20.19 in^2. le/d of the D1 plane: 96 / 4.5 = 21, 42 %.
+        {"nailed built-up, D1 governs",
+         [](Driver& driver, app::Program& program) {
+             driver.click(program.form18.FramingButton);
+             driver.click(program.form18.CNailedButton);
+             driver.choose(program.form18.ColSpeciesCombo, "DF-L #2");
+         },
+         "10000",
+         "8",
+         "8",
+         "8",
+         "(3) 2x",
+         "8",
+         "D1 controls, d is the actual column width for D1.",
+         {{&columns::Form20::Label21, "4.5"},
+          {&columns::Form20::Label19, "96"},
+          {&columns::Form20::Label29, "1056"},
+          {&columns::Form20::Label45, "0.35"},
+          {&columns::Form20::Label39, "1.05"},
+          {&columns::Form20::Label33, "0.60"},
+          {&columns::Form20::Label55, "495"},
+          {&columns::Form20::Label49, "307"},
+          {&columns::Form20::Label56, "OK"},
+          {&columns::Form20::Label57, "62%"},
+          {&columns::Form20::Label58, "20.19"},
+          {&columns::Form20::Label25, "21"},
+          {&columns::Form20::Label4, "42%"}}},
+        // Wet 4x6 Red Oak #2 (Table 4A: Fc 625, E 1.2), L1 4 ft, L2 8 ft, 3,000 lb, NDS 2018. Fc x CF
+        // = 625 x 1.1 = 687.5 <= 750: CM 1.0 on Fc (Table 4A footnote), 0.9 on E: E' 1.08E6, Fc* 687.5.
+        // D1: 48 / 3.5 = 13.71, FcE 1724.24, Cp 0.899419; D2: 96 / 5.5 = 17.45, FcE 1064.46, Cp
+        // 0.817266: D2 shown. Fc' = 561.87; fc = 3000 / 19.25 = 155.84, 28 %; required 5.34 in^2.
+        {"wet, Fc x CF at most 750",
+         [](Driver& driver, app::Program& program) {
+             driver.click(program.form18.FramingButton);
+             driver.choose(program.form18.ColSpeciesCombo, "Red Oak #2");
+             driver.click(program.form18.cWetButton);
+         },
+         "3000",
+         "8",
+         "4",
+         "8",
+         "4x",
+         "6",
+         "D2 controls, d is the actual column width for D2.",
+         {{&columns::Form20::Label21, "5.5"},
+          {&columns::Form20::Label29, "1064"},
+          {&columns::Form20::Label45, "0.82"},
+          {&columns::Form20::Label39, "1.10"},
+          {&columns::Form20::Label35, "0.90"},
+          {&columns::Form20::Label37, "1.00"},
+          {&columns::Form20::Label43, "1.1"},
+          {&columns::Form20::Label55, "562"},
+          {&columns::Form20::Label49, "156"},
+          {&columns::Form20::Label57, "28%"},
+          {&columns::Form20::Label58, "5.34"},
+          {&columns::Form20::Label47, "19.25"},
+          {&columns::Form20::Label25, "17"},
+          {&columns::Form20::Label4, "34%"}}},
+        // DF-L Stud 4x4 (Table 4A: Fc 850, E 1.4), 8 ft both ways, 4,000 lb, NDS 2018. Stud CF at 3.5 in.
+        // is 1.05: Fc* 892.5. le/d 96 / 3.5 = 27.43 both ways (a tie: D2 shown), FcE = 0.822 x 0.3653 x
+        // 1.4E6 / 27.43^2 = 558.78, Cp 0.516039, Fc' 460.56; fc = 4000 / 12.25 = 326.53, 71 %;
+        // required 8.68 in^2. The le/d shown is 27, so its ratio is 27 / 50 = 54 %.
+        {"stud grade",
+         [](Driver& driver, app::Program& program) {
+             driver.click(program.form18.FramingButton);
+             driver.choose(program.form18.ColSpeciesCombo, "DF-L Stud");
+         },
+         "4000",
+         "8",
+         "8",
+         "8",
+         "4x",
+         "4",
+         "D2 controls, d is the actual column width for D2.",
+         {{&columns::Form20::Label21, "3.5"},
+          {&columns::Form20::Label29, "559"},
+          {&columns::Form20::Label45, "0.52"},
+          {&columns::Form20::Label39, "1.05"},
+          {&columns::Form20::Label55, "461"},
+          {&columns::Form20::Label49, "327"},
+          {&columns::Form20::Label57, "71%"},
+          {&columns::Form20::Label58, "8.68"},
+          {&columns::Form20::Label25, "27"},
+          {&columns::Form20::Label4, "54%"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Driver driver;
+        app::Program& program = driver.start<app::Program>();
+        columns::Form18& f18 = program.form18;
+        columns::Form20& f20 = program.form20;
+        driver.menu(program.form1.MnuColDesign);
+        c.options(driver, program);
+        driver.retype(f18.cReacText, c.load);
+        driver.retype(f18.cHTtext, c.height);
+        driver.retype(f18.cD1text, c.l1);
+        driver.retype(f18.cD2text, c.l2);
+        driver.click(f18.CmdOK);
+        ASSERT_TRUE(f20.visible());
+        driver.retype(f20.D1selected, c.d1);
+        driver.retype(f20.D2selected, c.d2);
+        driver.retype(f20.SelectColumnText, f18.ColSpeciesCombo.text());
+        driver.click(f20.ColPickCmdOK);
+        EXPECT_EQ(f20.Dcontrollabel.caption(), c.control);
+        for (const auto& [label, text] : c.shown) {
+            EXPECT_EQ((f20.*label).caption(), text) << (f20.*label).name();
+        }
+        EXPECT_TRUE(f20.CmdColReportOK.enabled());
+    }
 }
 
 TEST_F(Form20Test, RefusedEntriesTakeTheRecordAway)
