@@ -367,6 +367,38 @@ TEST_F(Form20Test, TabOrderRunsFromThePicksToTheRecordButton)
     }
 }
 
+TEST_F(Form20Test, ReportCaptionsAndEntries)
+{
+    calculate("20000", "10", "10", "10");
+    const std::pair<platform::Label*, const char*> captions[] = {
+        {&f20.Label24, "le/d"},     {&f20.Label26, "PSI"},
+        {&f20.Label46, "Area"},     {&f20.Label48, "Actual"},
+        {&f20.Label52, "Critical"}, {&f20.Label53, "Status"},
+        {&f20.Label54, "Ratio"},    {&f20.Label20, "d"},
+        {&f20.Label18, "le"},       {&f20.Label44, "Cp"},
+        {&f20.Label28, "FcE"},      {&f20.Label42, "Cf"},
+        {&f20.Label2, "c"},         {&f20.Label30, "KcE"},
+        {&f20.Label40, "Adj E'"},   {&f20.Label34, "Wet CmE"},
+        {&f20.Label36, "Wet CmFc"}, {&f20.Label32, "Builtup Kf"},
+        {&f20.Label38, "Adj Fc*"},  {&f20.Label50, "D1   x"},
+        {&f20.Label51, "D2"},       {&f20.Label23, "Species and Grade"},
+    };
+    for (const auto& [label, text] : captions) {
+        EXPECT_EQ(label->caption(), text) << label->name();
+        EXPECT_EQ(label->container(), label == &f20.Label50 || label == &f20.Label51 || label == &f20.Label23
+                                          ? &f20.Frame3D2
+                                          : &f20.Frame3D3)
+            << label->name();
+    }
+    EXPECT_EQ(f20.Label20.foreColor(), platform::rgb(128, 0, 0));
+    for (platform::TextBox* box : {&f20.D1selected, &f20.D2selected, &f20.SelectColumnText}) {
+        EXPECT_EQ(box->props().alignment, platform::Alignment::Center) << box->name();
+    }
+    EXPECT_EQ(f20.D1selected.maxLength(), 7);
+    EXPECT_EQ(f20.D2selected.maxLength(), 6);
+    EXPECT_EQ(f20.SelectColumnText.maxLength(), 30);
+}
+
 TEST_F(Form20Test, SpeciesPickOnTheCriteriaFormTakesTheRecordAway)
 {
     calculate("20000", "10", "10", "10");
