@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
 
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -252,6 +253,76 @@ TEST(Form20Report, AgainstHandDerivations)
             EXPECT_EQ((f20.*label).caption(), text) << (f20.*label).name();
         }
         EXPECT_TRUE(f20.CmdColReportOK.enabled());
+    }
+}
+
+// The rows and the type texts follow the criteria form's column type and value group.
+TEST(Form20Rows, FollowTheColumnTypeAndValueGroup)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(Driver&, columns::Form18&)> choose;
+        std::array<const char*, 5> thickness;
+        const char* type;
+        const char* values;
+    };
+    const Case cases[] = {
+        {"nailed",
+         [](Driver& d, columns::Form18& f) {
+             d.click(f.FramingButton);
+             d.click(f.CNailedButton);
+         },
+         {"", "(2) 2x", "(3) 2x", "(4) 2x", "(5) 2x"},
+         "Built-up Nailed 2xs",
+         "Dimension lumber"},
+        {"bolted",
+         [](Driver& d, columns::Form18& f) {
+             d.click(f.FramingButton);
+             d.click(f.CBoltedButton);
+         },
+         {"", "(2) 2x", "(3) 2x", "(4) 2x", "(5) 2x"},
+         "Built-up Bolted 2xs",
+         "Dimension lumber"},
+        {"2x or 4x",
+         [](Driver& d, columns::Form18& f) { d.click(f.FramingButton); },
+         {"2x", "4x", "", "", ""},
+         "2x and 4x Solid Sawn",
+         "Dimension lumber"},
+        {"posts",
+         [](Driver&, columns::Form18&) {},
+         {"", "", "6x", "8x", "10x"},
+         "6x+ Solid Sawn",
+         "Post and Timber"},
+        {"beams",
+         [](Driver& d, columns::Form18& f) { d.click(f.StringerButton); },
+         {"", "", "6x", "", "10x"},
+         "6x+ Solid Sawn",
+         "Beam and Stringer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Driver driver;
+        app::Program& program = driver.start<app::Program>();
+        columns::Form18& f18 = program.form18;
+        columns::Form20& f20 = program.form20;
+        driver.menu(program.form1.MnuColDesign);
+        c.choose(driver, f18);
+        driver.retype(f18.cReacText, "1000");
+        driver.retype(f18.cHTtext, "8");
+        driver.retype(f18.cD1text, "8");
+        driver.retype(f18.cD2text, "8");
+        driver.click(f18.CmdOK);
+        ASSERT_TRUE(f20.visible());
+        for (int i = 0; i <= 4; ++i) {
+            EXPECT_EQ(f20.ColWid(i).caption(), c.thickness[static_cast<std::size_t>(i)]) << i;
+            EXPECT_EQ(f20.ColDep(i).visible(), *c.thickness[static_cast<std::size_t>(i)] != '\0') << i;
+        }
+        EXPECT_EQ(f20.cLabelType.caption(), c.type);
+        EXPECT_EQ(f20.cLabelvalue.caption(), c.values);
+        EXPECT_EQ(f20.Label6.caption(),
+                  "If D1 and D2 do not match your intended orientation to the beam and "
+                  "unbraced length, return to form 1 and reverse entries for D1 and D2.");
     }
 }
 
