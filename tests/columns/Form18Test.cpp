@@ -146,6 +146,10 @@ TEST_F(Form18Test, OkCalculateRefusesInOrder)
         // A Ke of 0 would take buckling away; it is refused like an empty one.
         {"5000", "10", "10", "10", "0", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
          &f18.cModeText},
+        {"5000", "10", "10", "10", "0.", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
+         &f18.cModeText},
+        {"5000", "10", "10", "10", ".", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
+         &f18.cModeText},
         {"5000", "10", "", "10", "1.00", "1150", "1.6",
          "Please enter a valid numeric value for the unbraced length "
          "of the column in plane D1",

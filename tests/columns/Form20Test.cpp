@@ -470,6 +470,65 @@ TEST_F(Form20Test, ReportCaptionsAndEntries)
     EXPECT_EQ(f20.SelectColumnText.maxLength(), 30);
 }
 
+// The record button and menu go together and stand only for the size last accepted; the "Update
+// Report" caption turns bold where the user should press it.
+TEST_F(Form20Test, RecordAvailabilityAndCaptionWeight)
+{
+    calculate("20000", "10", "10", "10");
+    struct Step
+    {
+        const char* name;
+        std::function<void()> act;
+        bool bold;
+        bool record;
+    };
+    const Step steps[] = {
+        {"quick pick", [&] { driver.click(f20.ColDep(2)); }, false, true},
+        {"width typed", [&] { driver.retype(f20.D2selected, "8"); }, true, false},
+        {"species typed", [&] { driver.retype(f20.SelectColumnText, "DF-L Select"); }, true, false},
+        {"update", [&] { driver.click(f20.ColPickCmdOK); }, false, true},
+        {"update again", [&] { driver.click(f20.ColPickCmdOK); }, false, true},
+        {"thickness typed", [&] { driver.retype(f20.D1selected, "8x"); }, false, false},
+        {"refused thickness",
+         [&] {
+             driver.retype(f20.D1selected, "8X");
+             driver.click(f20.ColPickCmdOK);
+         },
+         true, false},
+        {"species emptied",
+         [&] {
+             driver.retype(f20.D1selected, "8x");
+             driver.retype(f20.SelectColumnText, "");
+         },
+         false, false},
+        {"missing species", [&] { driver.click(f20.ColPickCmdOK); }, false, false},
+        {"species back",
+         [&] {
+             driver.retype(f20.SelectColumnText, "DF-L Select");
+             driver.click(f20.ColPickCmdOK);
+         },
+         false, true},
+        {"record form and back",
+         [&] {
+             driver.click(f20.CmdColReportOK);
+             ASSERT_TRUE(program.form19.visible());
+             driver.menu(program.form19.backmnu);
+             ASSERT_TRUE(f20.visible());
+         },
+         false, true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(f20.ColPickCmdOK.font().bold, step.bold);
+        EXPECT_EQ(f20.CmdColReportOK.enabled(), step.record);
+        EXPECT_EQ(f20.MnuColData.enabled(), step.record);
+    }
+    // The 8x8 report survived the trip to the record form: 8x8 posts, Fc' of a 7.5 in. face.
+    EXPECT_EQ(f20.Label21.caption(), "7.5");
+    EXPECT_EQ(f20.D1selected.text(), "8x");
+}
+
 TEST_F(Form20Test, SpeciesPickOnTheCriteriaFormTakesTheRecordAway)
 {
     calculate("20000", "10", "10", "10");
