@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace
@@ -527,6 +528,49 @@ TEST_F(Form20Test, RecordAvailabilityAndCaptionWeight)
     // The 8x8 report survived the trip to the record form: 8x8 posts, Fc' of a 7.5 in. face.
     EXPECT_EQ(f20.Label21.caption(), "7.5");
     EXPECT_EQ(f20.D1selected.text(), "8x");
+}
+
+// Slenderness is judged on le as shown, rounded to whole inches: 4x4 DF-L #1 (d 3.5 in.), D2 braced.
+TEST_F(Form20Test, SlendernessFromTheShownLe)
+{
+    driver.click(f18.FramingButton);
+    driver.choose(f18.ColSpeciesCombo, "DF-L #1");
+    struct Case
+    {
+        const char* l1;
+        const char* le;
+        const char* ratio;
+        const char* status;
+        const char* percent;
+    };
+    const Case cases[] = {
+        // 14.617 ft x 12 = 175.404 in. shows "175": 175 / 3.5 = 50 exactly, which passes.
+        {"14.617", "175", "50", "OK", "100%"},
+        // 14.9 ft = 178.8 in. shows "179": 179 / 3.5 = 51.14 shows "51" and fails; 51 / 50 = 102 %.
+        {"14.9", "179", "51", "Fail", "102%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.l1);
+        driver.retype(f18.cReacText, "1000");
+        driver.retype(f18.cHTtext, "15");
+        driver.retype(f18.cD1text, c.l1);
+        driver.retype(f18.cD2text, "0");
+        driver.click(f18.CmdOK);
+        ASSERT_TRUE(f20.visible());
+        driver.retype(f20.D1selected, "4x");
+        driver.retype(f20.D2selected, "4");
+        driver.retype(f20.SelectColumnText, "DF-L #1");
+        driver.click(f20.ColPickCmdOK);
+        EXPECT_EQ(f20.Dcontrollabel.caption(), "D1 controls, d is the actual column width for D1.");
+        EXPECT_EQ(f20.Label19.caption(), c.le);
+        EXPECT_EQ(f20.Label25.caption(), c.ratio);
+        EXPECT_EQ(f20.Label3.caption(), c.status);
+        EXPECT_EQ(f20.Label4.caption(), c.percent);
+        const bool fail = std::string(c.status) == "Fail";
+        EXPECT_EQ(f20.Label3.font().italic, fail);
+        EXPECT_EQ(f20.Label3.foreColor(), fail ? platform::rgb(128, 0, 0) : platform::rgb(0, 0, 0));
+        driver.menu(f20.backmnu);
+    }
 }
 
 TEST_F(Form20Test, SpeciesPickOnTheCriteriaFormTakesTheRecordAway)
