@@ -307,8 +307,13 @@ void Form18::CmdOK_Click()
         for (int i = 0; i <= 4; ++i) {
             f20.ColDep(i).setCaption(cs.picks.captions[static_cast<std::size_t>(i)]);
         }
-        f20.NoneWorkLabel.setCaption(cs.picks.noneWork ? "No columns from the database meet the requirements."
-                                                       : "");
+        if (cs.picks.failed) {
+            // The search reports its own failure and the form comes up with what it found.
+            m_program.runtime.msgBox("ColCalc error");
+        } else {
+            f20.NoneWorkLabel.setCaption(
+                cs.picks.noneWork ? "No columns from the database meet the requirements." : "");
+        }
         f20.show();
         hide();
     } catch (const platform::RuntimeError&) {

@@ -151,18 +151,28 @@ bool Form20::CalcPickedWoodColumn()
         cs.ColPickError = -1;
         return false;
     }
-    ColumnCriteria& c = cs.criteria;
-    using platform::num::toSingle;
-    c.ColP = toSingle(leadingNumber(f.cReacText.text()));
-    c.ColHeight = toSingle(leadingNumber(f.cHTtext.text()));
-    c.ColL1 = toSingle(leadingNumber(f.cD1text.text()));
-    c.ColL2 = toSingle(leadingNumber(f.cD2text.text()));
-    c.ColFc = toSingle(leadingNumber(f.cFcText.text()));
-    c.ColE = toSingle(leadingNumber(f.cEtext.text()));
-    c.ColSpecies = SelectColumnText.text();
-    c.ColCd = toSingle(leadingNumber(f.cDurText.text()));
-    c.ColKe = toSingle(leadingNumber(f.cModeText.text()));
-    checkPickedWoodColumn(size.d1In, size.d2In, c, setup, cs.factors);
+    try {
+        ColumnCriteria& c = cs.criteria;
+        using platform::num::toSingle;
+        c.ColP = toSingle(leadingNumber(f.cReacText.text()));
+        c.ColHeight = toSingle(leadingNumber(f.cHTtext.text()));
+        c.ColL1 = toSingle(leadingNumber(f.cD1text.text()));
+        c.ColL2 = toSingle(leadingNumber(f.cD2text.text()));
+        c.ColFc = toSingle(leadingNumber(f.cFcText.text()));
+        c.ColE = toSingle(leadingNumber(f.cEtext.text()));
+        c.ColSpecies = SelectColumnText.text();
+        c.ColCd = toSingle(leadingNumber(f.cDurText.text()));
+        c.ColKe = toSingle(leadingNumber(f.cModeText.text()));
+        checkPickedWoodColumn(size.d1In, size.d2In, c, setup, cs.factors);
+    } catch (const platform::RuntimeError&) {
+        // Values computed up to the failure would make a half-true report: the size is refused.
+        m_program.runtime.msgBox("Column Pick Calc error", platform::Buttons::OK, platform::Icon::None,
+                                 Title);
+        cs.ColPickError = -1;
+        ClearColumnPickResults();
+        Dcontrollabel.setCaption("");
+        return false;
+    }
     return true;
 }
 
@@ -283,6 +293,8 @@ void Form20::MnuNew_Click()
 
 void Form20::MnuExit_Click()
 {
+    m_program.record.WoodColRecordLoaded = 0;
+    m_program.record.SteelColRecordLoaded = 0;
     m_program.form18.unload();
     m_program.form19.unload();
     unload();

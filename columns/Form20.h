@@ -50,7 +50,26 @@ class Form20 final : public platform::Form
     // --- Column Report ---
     platform::Frame Frame3D3{*this, "Frame3D3"};
     platform::Label Dcontrollabel{*this, "Dcontrollabel"};
-    platform::ControlArray<platform::Label> Caption{*this, "Caption", 0, 18}; // heads and value captions
+    // Column heads, row captions and value captions of the report.
+    platform::Label Label24{*this, "Label24"};
+    platform::Label Label26{*this, "Label26"};
+    platform::Label Label46{*this, "Label46"};
+    platform::Label Label48{*this, "Label48"};
+    platform::Label Label52{*this, "Label52"};
+    platform::Label Label53{*this, "Label53"};
+    platform::Label Label54{*this, "Label54"};
+    platform::Label Label20{*this, "Label20"};
+    platform::Label Label18{*this, "Label18"};
+    platform::Label Label44{*this, "Label44"};
+    platform::Label Label28{*this, "Label28"};
+    platform::Label Label42{*this, "Label42"};
+    platform::Label Label2{*this, "Label2"};
+    platform::Label Label30{*this, "Label30"};
+    platform::Label Label40{*this, "Label40"};
+    platform::Label Label34{*this, "Label34"};
+    platform::Label Label36{*this, "Label36"};
+    platform::Label Label32{*this, "Label32"};
+    platform::Label Label38{*this, "Label38"};
     platform::Label Label25{*this, "Label25"};
     platform::Label Label49{*this, "Label49"};
     platform::Label Label47{*this, "Label47"};

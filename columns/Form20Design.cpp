@@ -44,6 +44,9 @@ void Form20::design()
     numberBox(D1selected, &Frame3D2, 2500, 870, 1000, 7, White);
     numberBox(D2selected, &Frame3D2, 3600, 870, 800, 6, White);
     numberBox(SelectColumnText, &Frame3D2, 4500, 870, 3000, 30, White);
+    for (platform::TextBox* box : {&D1selected, &D2selected, &SelectColumnText}) {
+        box->setAlignment(platform::Alignment::Center);
+    }
     label(Label5, &Frame3D2, 2500, 1350, 1500, 255, "Column Type:");
     label(cLabelType, &Frame3D2, 2500, 1620, 2200, 255, "");
     label(Label7, &Frame3D2, 4800, 1350, 1800, 255, "Using Values for:");
@@ -52,20 +55,34 @@ void Form20::design()
     label(NoneWorkLabel, &Frame3D2, 2500, 2580, 5000, 300, "");
     NoneWorkLabel.setForeColor(DarkRed);
     NoneWorkLabel.setAlignment(platform::Alignment::Center);
+    NoneWorkLabel.setTransparent(false);
+    NoneWorkLabel.setBackColor(LightGrey);
     button3D(ColPickCmdOK, &Frame3D2, 7800, 870, 1800, 400, "Update Report");
     button3D(Command2, &Frame3D2, 7800, 1400, 1800, 400, " Add Notes");
     button3D(CmdColReportOK, &Frame3D2, 7800, 1930, 1800, 400, "OK  Select Member");
+    // Picks first, then the typed size, the check, the notes and last the record.
+    int tab = 0;
+    for (int i = 0; i <= 4; ++i) {
+        ColDep(i).setTabIndex(tab++);
+    }
+    for (platform::Control* c : std::initializer_list<platform::Control*>{
+             &D1selected, &D2selected, &SelectColumnText, &ColPickCmdOK, &Command2, &CmdColReportOK}) {
+        c->setTabIndex(tab++);
+    }
 
     // --- Column Report ---
     frame3D(Frame3D3, nullptr, 120, 3240, 11000, 4000, "Column Report");
     label(Dcontrollabel, &Frame3D3, 240, 300, 8000, 255, "");
     Dcontrollabel.setForeColor(DarkRed);
-    const char* heads[] = {"le/d", "PSI", "Area", "Actual", "Critical", "Status", "Ratio"};
+    platform::Label* heads[] = {&Label24, &Label26, &Label46};
+    const char* headTexts[] = {"le/d", "PSI", "Area"};
     for (int i = 0; i < 3; ++i) {
-        label(Caption(i), &Frame3D3, 1400 + 1150 * i, 650, 1000, 255, heads[i]);
+        label(*heads[i], &Frame3D3, 1400 + 1150 * i, 650, 1000, 255, headTexts[i]);
     }
+    platform::Label* rows[] = {&Label48, &Label52, &Label53, &Label54};
+    const char* rowTexts[] = {"Actual", "Critical", "Status", "Ratio"};
     for (int i = 0; i < 4; ++i) {
-        label(Caption(3 + i), &Frame3D3, 240, 950 + 360 * i, 1100, 255, heads[3 + i]);
+        label(*rows[i], &Frame3D3, 240, 950 + 360 * i, 1100, 255, rowTexts[i]);
     }
     platform::Label* grid[4][3] = {{&Label25, &Label49, &Label47},
                                    {&Label65, &Label55, &Label58},
@@ -81,20 +98,23 @@ void Form20::design()
     }
     struct Value
     {
+        platform::Label* caption;
+        const char* text;
         platform::Label* field;
-        const char* caption;
     };
-    const Value values[] = {{&Label21, "d"},        {&Label19, "le"},         {&Label45, "Cp"},
-                            {&Label29, "FcE"},      {&Label39, "Cf"},         {&Label27, "c"},
-                            {&Label31, "KcE"},      {&Label43, "Adj E'"},     {&Label35, "Wet CmE"},
-                            {&Label37, "Wet CmFc"}, {&Label33, "Builtup Kf"}, {&Label41, "Adj Fc*"}};
+    const Value values[] = {{&Label20, "d", &Label21},          {&Label18, "le", &Label19},
+                            {&Label44, "Cp", &Label45},         {&Label28, "FcE", &Label29},
+                            {&Label42, "Cf", &Label39},         {&Label2, "c", &Label27},
+                            {&Label30, "KcE", &Label31},        {&Label40, "Adj E'", &Label43},
+                            {&Label34, "Wet CmE", &Label35},    {&Label36, "Wet CmFc", &Label37},
+                            {&Label32, "Builtup Kf", &Label33}, {&Label38, "Adj Fc*", &Label41}};
     for (int i = 0; i < 12; ++i) {
         const double left = 5200 + 2900 * (i / 6);
         const double top = 650 + 420 * (i % 6);
-        label(Caption(7 + i), &Frame3D3, left, top, 1300, 255, values[i].caption);
+        label(*values[i].caption, &Frame3D3, left, top, 1300, 255, values[i].text);
         valueField(*values[i].field, Frame3D3, left + 1350, top, 1100);
     }
-    Caption(7).setForeColor(DarkRed);
+    Label20.setForeColor(DarkRed);
 
     // --- Menus ---
     menu(backmnu, nullptr, "<- &Back");

@@ -1,6 +1,7 @@
 #include "columns/WoodColumnDesign.h"
 
 #include "platform/core/Number.h"
+#include "platform/core/RuntimeError.h"
 
 #include <cmath>
 
@@ -181,33 +182,37 @@ WoodColumnPicks QuickPickWoodColumns(const ColumnCriteria& criteria, const WoodC
     WoodColumnPicks picks;
     factors.ColCF1 = 1.0f;
     factors.ColCF2 = 1.0f;
-    startWoodColumnRun(criteria, setup, factors);
-    const auto thicknesses = columnThicknessLadder(setup.type);
-    // Stud values hold for depths of 4 and 6 in. only; deeper studs take No. 3 values.
-    const bool stud = setup.ColStudGrade == -1 && isDimensionType(setup.type);
-    bool found = false;
-    for (int row = 0; row < 5; ++row) {
-        if (!columnRowShown(setup.type, row)) {
-            continue;
+    try {
+        startWoodColumnRun(criteria, setup, factors);
+        const auto thicknesses = columnThicknessLadder(setup.type);
+        // Stud values hold for depths of 4 and 6 in. only; deeper studs take No. 3 values.
+        const bool stud = setup.ColStudGrade == -1 && isDimensionType(setup.type);
+        bool found = false;
+        for (int row = 0; row < 5; ++row) {
+            if (!columnRowShown(setup.type, row)) {
+                continue;
+            }
+            const double d1 = thicknesses[static_cast<std::size_t>(row)];
+            for (const double d2 : columnWidthLadder(setup.type, setup.group, d1)) {
+                if (stud && (d2 == 7.25 || d2 == 9.25)) {
+                    break;
+                }
+                if (toSingle(div(factors.ColLe1, d1)) > ColSlendernessLimit ||
+                    toSingle(div(factors.ColLe2, d2)) > ColSlendernessLimit) {
+                    break;
+                }
+                evaluateWoodColumnSize(d1, d2, criteria, setup, factors);
+                if (factors.ColFcAdj >= factors.ColActualFc) {
+                    picks.captions[static_cast<std::size_t>(row)] = columnWidthLabel(d2);
+                    found = found || !picks.captions[static_cast<std::size_t>(row)].empty();
+                    break;
+                }
+            }
         }
-        const double d1 = thicknesses[static_cast<std::size_t>(row)];
-        for (const double d2 : columnWidthLadder(setup.type, setup.group, d1)) {
-            if (stud && (d2 == 7.25 || d2 == 9.25)) {
-                break;
-            }
-            if (toSingle(div(factors.ColLe1, d1)) > ColSlendernessLimit ||
-                toSingle(div(factors.ColLe2, d2)) > ColSlendernessLimit) {
-                break;
-            }
-            evaluateWoodColumnSize(d1, d2, criteria, setup, factors);
-            if (factors.ColFcAdj >= factors.ColActualFc) {
-                picks.captions[static_cast<std::size_t>(row)] = columnWidthLabel(d2);
-                found = found || !picks.captions[static_cast<std::size_t>(row)].empty();
-                break;
-            }
-        }
+        picks.noneWork = !found;
+    } catch (const platform::RuntimeError&) {
+        picks.failed = true;
     }
-    picks.noneWork = !found;
     return picks;
 }
 

@@ -118,9 +118,11 @@ struct WoodColumnPicks
 {
     std::array<std::string_view, 5> captions{}; // ColDep(0) to ColDep(4)
     bool noneWork = false;                      // no shown row found a width
+    bool failed = false; // a run-time error ended the search; the captions found before it stand
 };
 
-// The narrowest passing width of each shown thickness row; at most 20 evaluations, no allocation.
+// The narrowest passing width of each shown thickness row; at most 20 evaluations, no allocation. A
+// run-time error (an overflow from absurd criteria) ends the search with what it had found.
 WoodColumnPicks QuickPickWoodColumns(const ColumnCriteria& criteria, const WoodColumnSetup& setup,
                                      ColumnFactors& factors);
 

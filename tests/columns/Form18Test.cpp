@@ -48,6 +48,45 @@ TEST_F(Form18Test, OpensOnPostsWithThePreselectedSpecies)
     EXPECT_EQ(f18.ColSpeciesCombo.listCount(), 40);
 }
 
+// The species group of the beam criteria form picks the first species; Fc and E are the posts and
+// timbers values of Table 4D ("Custom" leaves both empty).
+TEST(Form18Preselection, FollowsTheBeamSpeciesGroup)
+{
+    struct Case
+    {
+        int group;
+        int listPosition; // of the beam form's species list, which selects the group
+        const char* species;
+        const char* fc;
+        const char* e;
+    };
+    const Case cases[] = {
+        {5, 5, "Custom", "", ""},
+        {7, 7, "Custom", "", ""},
+        {8, 8, "Custom", "", ""},
+        {3, 1, "Western Cedar Select", "925", "1.0"},
+        {4, 2, "Eastern Hem-Tam Select", "1000", "1.2"},
+        {1, 3, "DF-L North Select", "1150", "1.6"},
+        {2, 4, "SPF Select", "800", "1.3"},
+        {6, 6, "Red Oak Select", "875", "1.2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.group);
+        Driver driver;
+        app::Program& program = driver.start<app::Program>();
+        driver.choose(program.form1.Combo1, c.listPosition);
+        ASSERT_TRUE(program.form1.group(c.group).value());
+        driver.clearMessages();
+        driver.menu(program.form1.MnuColDesign);
+        columns::Form18& f18 = program.form18;
+        ASSERT_TRUE(f18.visible());
+        EXPECT_EQ(f18.ColSpeciesCombo.text(), c.species);
+        EXPECT_EQ(f18.cFcText.text(), c.fc);
+        EXPECT_EQ(f18.cEtext.text(), c.e);
+        EXPECT_TRUE(f18.TimberButton.value());
+    }
+}
+
 TEST_F(Form18Test, ValueGroupsKeepTheSpeciesAndLookItUpAgain)
 {
     driver.choose(f18.ColSpeciesCombo, "DF-L #1");
@@ -145,6 +184,10 @@ TEST_F(Form18Test, OkCalculateRefusesInOrder)
         {"5000", "", "", "", "1.00", "1150", "1.6", "Please enter an actual column height", &f18.cHTtext},
         // A Ke of 0 would take buckling away; it is refused like an empty one.
         {"5000", "10", "10", "10", "0", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
+         &f18.cModeText},
+        {"5000", "10", "10", "10", "0.", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
+         &f18.cModeText},
+        {"5000", "10", "10", "10", ".", "1150", "1.6", "Please enter a valid numeric Buckling Mode",
          &f18.cModeText},
         {"5000", "10", "", "10", "1.00", "1150", "1.6",
          "Please enter a valid numeric value for the unbraced length "
