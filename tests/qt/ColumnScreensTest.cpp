@@ -2,6 +2,7 @@
 // its built-up and steel arrangements, the wood and steel selection forms and the data records they
 // lead to, and the records' clipboard texts as they reach the system clipboard. With
 // KORVANTA_SCREENSHOT_DIR set, each window is also saved there as a PNG to look at.
+#include "PdfWords.h"
 #include "QtTestSupport.h"
 #include "app/Program.h"
 #include "files/ColumnRecordClipboard.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrinterInfo>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -488,6 +490,48 @@ TEST_F(ColumnScreens, RecordsReachTheSystemClipboard)
             " Column data record has been saved to the Windows Clipboard."))
             << answerer.answered().back().text;
     }
+}
+
+// The wood column record printed through the print dialog to a PDF file: one page, its captions where
+// the record's layout puts them (twips / 20 = points; the page centres the form, so only distances
+// between captions are fixed).
+TEST_F(ColumnScreens, WoodRecordPrintsOnOnePage)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty() ||
+        std::system("command -v pdftotext > /dev/null") != 0) {
+        GTEST_SKIP() << "a printer is installed (the print dialog is the system's), or no pdftotext";
+    }
+    woodCriteria();
+    click(f18.CmdOK);
+    click(program->form20.ColDep(2));
+    click(program->form20.CmdColReportOK);
+    columns::Form19& f19 = program->form19;
+    ASSERT_TRUE(f19.visible());
+    click(f19.Command3D1);
+    ASSERT_TRUE(program->form7.visible());
+    const std::filesystem::path pdf = host.programFolder() / "column.pdf";
+    answerer.answerFilesWith(pdf);
+    click(program->form7.CmdPrint);
+    QApplication::processEvents();
+
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    int pages = 0;
+    const auto words = qttest::wordsOf(pdf, pages);
+    EXPECT_EQ(pages, 1);
+    for (const char* word : {"Selection", "Conditions", "Attributes", "Solid", "Controlling"}) {
+        ASSERT_TRUE(words.count(word)) << word;
+    }
+    const qttest::Word selection = words.at("Selection");
+    // "Selection" (165, 1740), "Conditions" (165, 2100), "Attributes" (165, 4020): 18 and 114 pt below.
+    EXPECT_NEAR(words.at("Conditions").xMin, selection.xMin, 1.0);
+    EXPECT_NEAR(words.at("Conditions").yMin - selection.yMin, 18.0, 1.0);
+    EXPECT_NEAR(words.at("Attributes").yMin - selection.yMin, 114.0, 1.0);
+    // The member line (Label10 at 1770) stands on the selection's line, right of it.
+    EXPECT_NEAR(words.at("Solid").yMin, selection.yMin, 1.0);
+    EXPECT_GT(words.at("Solid").xMin, selection.xMin + 80);
+    // "Controlling d is" (right-aligned in 2205..3540) on the headings' line.
+    EXPECT_NEAR(words.at("Controlling").yMin, words.at("Attributes").yMin, 1.0);
+    EXPECT_FALSE(program->form7.visible());
 }
 
 } // namespace

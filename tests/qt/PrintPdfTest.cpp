@@ -1,6 +1,7 @@
 // A composed beam record with its load diagram printed through the Qt host to a PDF file, the print
 // dialog answered as a user answers it; the page is then read back with pdftotext (where the captions
 // landed) and rendered with pdftoppm (ink at the rules and label boxes).
+#include "PdfWords.h"
 #include "app/Program.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/MessageDialog.h"
@@ -24,38 +25,6 @@
 
 namespace
 {
-
-struct Word
-{
-    double xMin, yMin, xMax, yMax; // points from the page's top-left corner
-};
-
-// The first occurrence of each word of the page, from pdftotext's bounding boxes.
-std::map<std::string, Word> wordsOf(const std::filesystem::path& pdf, int& pages)
-{
-    const std::filesystem::path html = pdf.parent_path() / "words.html";
-    const std::string command = "pdftotext -bbox '" + pdf.string() + "' '" + html.string() + "'";
-    if (std::system(command.c_str()) != 0) {
-        return {};
-    }
-    std::ifstream in(html);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string all = text.str();
-    pages = 0;
-    for (std::size_t at = all.find("<page "); at != std::string::npos; at = all.find("<page ", at + 1)) {
-        ++pages;
-    }
-    std::map<std::string, Word> words;
-    const std::regex word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = std::sregex_iterator(all.begin(), all.end(), word); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        words.emplace(m[5].str(), Word{std::stod(m[1].str()), std::stod(m[2].str()), std::stod(m[3].str()),
-                                       std::stod(m[4].str())});
-    }
-    return words;
-}
 
 // Dark pixels in a small square around a point of the rendered page (points at 144 dpi: 2 px per pt).
 bool inkNear(const QImage& page, double xPt, double yPt, int radius = 3)
@@ -172,10 +141,10 @@ TEST(QtHostPrint, BeamRecordWithDiagramToPdf)
 
     ASSERT_TRUE(std::filesystem::exists(pdf));
     int pages = 0;
-    const auto words = wordsOf(pdf, pages);
+    const auto words = qttest::wordsOf(pdf, pages);
     EXPECT_EQ(pages, 1);
     ASSERT_TRUE(words.count("Selection") && words.count("Conditions") && words.count("Nail"));
-    const Word selection = words.at("Selection");
+    const qttest::Word selection = words.at("Selection");
     // "Conditions" stands 270 twips (13.5 pt) below "Selection", at the same x.
     EXPECT_NEAR(words.at("Conditions").xMin, selection.xMin, 1.0);
     EXPECT_NEAR(words.at("Conditions").yMin - selection.yMin, 13.5, 1.0);

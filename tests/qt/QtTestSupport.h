@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QTimer>
 #include <filesystem>
@@ -37,6 +38,12 @@ class MessageAnswerer
                 box->button(platform::MsgResult::OK) != nullptr
                     ? box->button(platform::MsgResult::OK)->click()
                     : box->done(static_cast<int>(platform::MsgResult::Yes));
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal);
+                       files != nullptr && files->isVisible() && !m_file.empty()) {
+                m_answered.push_back({files->windowTitle().toStdString(), m_file.string()});
+                files->selectFile(QString::fromStdString(m_file.string()));
+                QMetaObject::invokeMethod(files, "accept",
+                                          Qt::DirectConnection); // QFileDialog hides accept()
             } else if (auto* dialog = qobject_cast<QDialog*>(modal);
                        dialog != nullptr && dialog->isVisible()) {
                 // A file or print dialog nobody expected is cancelled, so that no test waits for it.
@@ -47,8 +54,11 @@ class MessageAnswerer
         m_timer.start(5);
     }
     const std::vector<Answered>& answered() const { return m_answered; }
+    // From now on a file dialog (the print-to-file dialog among them) is answered with this path.
+    void answerFilesWith(std::filesystem::path file) { m_file = std::move(file); }
 
   private:
+    std::filesystem::path m_file;
     QTimer m_timer;
     std::vector<Answered> m_answered;
 };
