@@ -1,15 +1,14 @@
 // The notch printout through the Qt host, offscreen: printed to a PDF file through the print dialog,
 // rendered with pdftoppm (poppler-utils), and looked at: one page, ink on the rules, the boxes and the
 // captions where the display list puts them.
+#include "QtTestSupport.h"
 #include "app/Program.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/QtHost.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QImage>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +17,6 @@
 #include <memory>
 #include <string>
 #include <tuple>
-#include <utility>
 
 namespace
 {
@@ -29,30 +27,6 @@ double pixels(double twips)
 {
     return twips * Dpi / 1440.0;
 }
-
-// Answers the PDF file dialog with the given path.
-class PdfFileAnswerer
-{
-  public:
-    explicit PdfFileAnswerer(std::filesystem::path file) : m_file(std::move(file))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog != nullptr && dialog->isVisible()) {
-                dialog->selectFile(QString::fromStdString(m_file.string()));
-                static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides accept()
-                ++m_answered;
-            }
-        });
-        m_timer.start(5);
-    }
-    int answered() const { return m_answered; }
-
-  private:
-    std::filesystem::path m_file;
-    QTimer m_timer;
-    int m_answered = 0;
-};
 
 bool dark(const QImage& image, int x, int y)
 {
@@ -103,9 +77,11 @@ TEST(NotchPdf, PrintedPageShowsRulesBoxesAndCaptions)
         if (!platform::qt::installedPrinters().empty()) {
             GTEST_SKIP() << "a printer is installed; the PDF device is chosen in the print dialog then";
         }
-        PdfFileAnswerer answerer(pdf);
+        qttest::MessageAnswerer answerer;
+        answerer.answerFilesWith(pdf);
         act(&f.PrintCmd, [&] { runtime.userClick(f.PrintCmd); });
-        EXPECT_EQ(answerer.answered(), 1);
+        ASSERT_EQ(answerer.answered().size(), 1u); // the file dialog, and no message
+        EXPECT_EQ(answerer.answered()[0].text, pdf.string());
         EXPECT_TRUE(runtime.untrappedErrors().empty());
         program.reset();
     }

@@ -2,25 +2,19 @@
 // dialog answered as a user answers it; the page is then read back with pdftotext (where the captions
 // landed) and rendered with pdftoppm (ink at the rules and label boxes).
 #include "PdfWords.h"
+#include "QtTestSupport.h"
 #include "app/Program.h"
 #include "platform/forms/Runtime.h"
-#include "platform/qt/MessageDialog.h"
 #include "platform/qt/QtHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
 #include <QImage>
 #include <QPrinterInfo>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
-#include <regex>
-#include <sstream>
 #include <string>
 
 namespace
@@ -39,36 +33,6 @@ bool inkNear(const QImage& page, double xPt, double yPt, int radius = 3)
     }
     return false;
 }
-
-// Answers the program's message boxes with their default button and the PDF file dialog with a path.
-class DialogAnswerer
-{
-  public:
-    explicit DialogAnswerer(std::filesystem::path pdf) : m_pdf(std::move(pdf))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<platform::qt::MessageDialog*>(modal);
-                box != nullptr && box->isVisible()) {
-                m_messages.push_back(box->text().toStdString());
-                box->button(platform::MsgResult::OK) != nullptr
-                    ? box->button(platform::MsgResult::OK)->click()
-                    : box->done(static_cast<int>(platform::MsgResult::Yes));
-            } else if (auto* files = qobject_cast<QFileDialog*>(modal);
-                       files != nullptr && files->isVisible()) {
-                files->selectFile(QString::fromStdString(m_pdf.string()));
-                QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
-            }
-        });
-        m_timer.start(5);
-    }
-    const std::vector<std::string>& messages() const { return m_messages; }
-
-  private:
-    std::filesystem::path m_pdf;
-    QTimer m_timer;
-    std::vector<std::string> m_messages;
-};
 
 std::filesystem::path freshFolder()
 {
@@ -95,7 +59,8 @@ TEST(QtHostPrint, BeamRecordWithDiagramToPdf)
     }
     const std::filesystem::path folder = freshFolder();
     const std::filesystem::path pdf = folder / "record.pdf";
-    DialogAnswerer answerer(pdf);
+    qttest::MessageAnswerer answerer; // message boxes with their default button
+    answerer.answerFilesWith(pdf);
     platform::qt::QtHost host(folder);
     platform::Runtime runtime(host);
     host.attach(runtime);
