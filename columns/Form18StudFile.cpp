@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
+#include "files/RecordKinds.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 
@@ -15,14 +16,6 @@ namespace
 {
 constexpr const char* Filter = "All Files (*.*)|*.*|Korvanta Files (*.Wsc)|*.Wsc|";
 constexpr const char* NotSaved = "The Stud Column Record was Not saved to a file.";
-constexpr const char* NotLoaded = "The wind loaded stud column could not be loaded.";
-constexpr const char* WrongKind =
-    "The file you have selected does not contain a Korvanta Stud Column Record.  Please check to see if you "
-    "selected the appropriate file.\r\rWind Loaded Stud Column Records have a default extension of *.WSC\r\r"
-    "Standard Wood Column Records have a default extension of *.COL\r\rSteel Column Records have a default "
-    "extension of *.SCO\r\rCustom Value files have an extension of *.VAL\rBeam Data Records have an "
-    "extension of "
-    "*.DAT\rBeam Criteria files have an extension of *.CRI";
 } // namespace
 
 void Form18::SaveStudColumnCriteria()
@@ -112,18 +105,19 @@ void Form18::LoadStudColumnCriteria()
                 decodeStudColumnRecord(std::span<const std::uint8_t>(read.record.bytes().data(), length));
             if (decoded.refusal == StudColumnRefusal::WrongKind) {
                 runtime.beep();
-                runtime.msgBox(WrongKind, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
-                return;
             }
-            if (decoded.refusal == StudColumnRefusal::NotLoaded) {
-                platform::raise(platform::err::InvalidPropertyValue);
+            if (!decoded.accepted()) {
+                runtime.msgBox(decoded.message, platform::Buttons::OK, platform::Icon::Exclamation,
+                               "Korvanta");
+                return;
             }
             restoreStudColumn(decoded.values);
             runtime.msgBox(
                 "The stud column data you have loaded may printed by selecting the Report Button.");
         },
         [&](const platform::RuntimeError&) {
-            runtime.msgBox(NotLoaded, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
+            runtime.msgBox(files::recordKind(files::RecordKind::StudColumn).loadFailed, platform::Buttons::OK,
+                           platform::Icon::Exclamation, "Korvanta");
         });
 }
 

@@ -3,6 +3,7 @@
 #include "columns/StudColumnRecord.h"
 
 #include "columns/StudCheck.h"
+#include "files/RecordKinds.h"
 #include "platform/core/Number.h"
 #include "platform/core/RecordFields.h"
 
@@ -53,12 +54,15 @@ bool checkDigit(const std::string& text)
     return text == "0" || text == "1" || text == "2";
 }
 
-bool applicable(const StudColumnValues& v)
+// The list positions first: they are judged before any text is read.
+bool numbersApplicable(const StudColumnValues& v)
 {
-    if (v.breadth < -1 || v.breadth >= static_cast<int>(StudBreadths.size()) || v.depth < -1 ||
-        v.depth >= static_cast<int>(StudDepths.size())) {
-        return false;
-    }
+    return v.breadth >= -1 && v.breadth < static_cast<int>(StudBreadths.size()) && v.depth >= -1 &&
+           v.depth < static_cast<int>(StudDepths.size());
+}
+
+bool textsApplicable(const StudColumnValues& v)
+{
     if (!checkDigit(v.repWindStud) || !checkDigit(v.repIbc)) {
         return false;
     }
@@ -95,21 +99,24 @@ platform::Record encodeStudColumnRecord(const StudColumnValues& values)
 
 DecodedStudColumnRecord decodeStudColumnRecord(std::span<const std::uint8_t> bytes)
 {
-    DecodedStudColumnRecord result;
-    if (bytes.size() < 2 || static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8)) != StudColumnMarker) {
-        result.refusal = StudColumnRefusal::WrongKind;
-        return result;
+    const files::RecordKindInfo& kind = files::recordKind(files::RecordKind::StudColumn);
+    const platform::RecordView view(bytes, StudColumnRecordLength);
+    if (bytes.size() < 2 || view.i16(0) != StudColumnMarker) {
+        return DecodedStudColumnRecord::refused(StudColumnRefusal::WrongKind, kind.wrongKindMessage);
     }
     if (bytes.size() < StudColumnRecordLength) {
-        result.refusal = StudColumnRefusal::NotLoaded;
-        return result;
+        return DecodedStudColumnRecord::refused(StudColumnRefusal::NotLoaded, kind.loadFailed);
     }
-    platform::Record record(StudColumnRecordLength);
-    std::copy_n(bytes.begin(), StudColumnRecordLength, record.bytes().begin());
-    platform::RecordSequenceReader reader{record};
+    DecodedStudColumnRecord result;
+    platform::RecordSequenceNumberReader numbers{view};
+    walkStudColumnRecord(numbers, result.values);
+    if (!numbersApplicable(result.values)) {
+        return DecodedStudColumnRecord::refused(StudColumnRefusal::NotLoaded, kind.loadFailed);
+    }
+    platform::RecordSequenceReader reader{view};
     walkStudColumnRecord(reader, result.values);
-    if (!applicable(result.values)) {
-        result.refusal = StudColumnRefusal::NotLoaded;
+    if (!textsApplicable(result.values)) {
+        return DecodedStudColumnRecord::refused(StudColumnRefusal::NotLoaded, kind.loadFailed);
     }
     return result;
 }

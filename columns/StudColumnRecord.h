@@ -3,6 +3,7 @@
 // of breadth and depth, the two repetitive-use check boxes as one digit each, and the report notes.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 
 #include <array>
@@ -32,20 +33,12 @@ struct StudColumnValues
 
 platform::Record encodeStudColumnRecord(const StudColumnValues& values);
 
-enum class StudColumnRefusal
-{
-    None,
-    WrongKind, // no whole marker, or another kind's
-    NotLoaded  // short, or a value the stud boxes would not take
-};
+using StudColumnRefusal = platform::RecordRefusal;
+using DecodedStudColumnRecord = platform::DecodedRecord<StudColumnValues>;
 
-struct DecodedStudColumnRecord
-{
-    StudColumnRefusal refusal = StudColumnRefusal::None;
-    StudColumnValues values;
-};
-
-// Reads the record and checks every value the restore applies before anything is changed.
+// Reads the record and checks every value the restore applies before anything is changed: no whole
+// marker or another kind's is WrongKind, a short record or a value the stud boxes would not take is
+// NotLoaded, each with the stud column loader's message.
 DecodedStudColumnRecord decodeStudColumnRecord(std::span<const std::uint8_t> bytes);
 
 // The entry check of the stud boxes: empty, or a whole number text of 0 or more. The spacing box takes

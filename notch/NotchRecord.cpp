@@ -59,9 +59,14 @@ bool listed(std::span<const std::string_view> list, const std::string& text)
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
+constexpr const char* InvalidFile = "Could not load the Notchwise Data record.\r\rOnly a valid Notchwise "
+                                    "Notch file may be opened here. If you save all of your Notch files "
+                                    "with the extension *.NWD, you can easily find them and open them in "
+                                    "this form.";
+
 // Every value the restore applies must fit its control: list positions in their rebuilt lists, list
-// texts present, check box values 0 to 2. An empty edition keeps the form's edition.
-bool applicable(const NotchRecordValues& v)
+// texts present, check box values 0 to 2. The numbers are judged before any text is read.
+bool numbersApplicable(const NotchRecordValues& v)
 {
     if (v.memberType < 0 || v.memberType > 2) {
         return false;
@@ -74,13 +79,13 @@ bool applicable(const NotchRecordValues& v)
     if (v.notchType < 0 || v.notchType >= notchCount) {
         return false;
     }
-    if (!v.edition.empty() && !listed(Editions, v.edition)) {
-        return false;
-    }
-    if (!listed(Durations, v.duration)) {
-        return false;
-    }
     return v.wetUse >= 0 && v.wetUse <= 2 && v.shearFactor >= 0 && v.shearFactor <= 2;
+}
+
+// An empty edition keeps the form's edition.
+bool textsApplicable(const NotchRecordValues& v)
+{
+    return (v.edition.empty() || listed(Editions, v.edition)) && listed(Durations, v.duration);
 }
 } // namespace
 
@@ -96,24 +101,24 @@ platform::Record encodeNotchRecord(const NotchRecordValues& values)
 
 DecodedNotchRecord decodeNotchRecord(std::span<const std::uint8_t> bytes)
 {
-    DecodedNotchRecord result;
-    if (bytes.size() < 2) {
-        result.refusal = NotchRecordRefusal::InvalidFile;
-        return result;
-    }
-    const auto marker = static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8));
+    const platform::RecordView view(bytes, NotchRecordLength);
+    const std::int16_t marker = bytes.size() < 2 ? 0 : view.i16(0);
     const bool old = marker == OldNotchMarker;
-    const std::size_t length = old ? OldNotchRecordLength : NotchRecordLength;
-    if ((marker != OldNotchMarker && marker != NotchMarker) || bytes.size() < length) {
-        result.refusal = NotchRecordRefusal::InvalidFile;
-        return result;
+    if ((!old && marker != NotchMarker) || bytes.size() < (old ? OldNotchRecordLength : NotchRecordLength)) {
+        return DecodedNotchRecord::refused(NotchRecordRefusal::WrongKind, InvalidFile);
     }
-    platform::Record record(length);
-    std::copy_n(bytes.begin(), length, record.bytes().begin());
-    platform::RecordSequenceReader reader{record};
-    walkNotchRecord(reader, result.values, old ? OldNameWidth : NameWidth, old ? OldNameWidth : TextWidth);
-    if (!applicable(result.values)) {
-        result.refusal = NotchRecordRefusal::NotLoaded;
+    const std::size_t nameWidth = old ? OldNameWidth : NameWidth;
+    const std::size_t textWidth = old ? OldNameWidth : TextWidth;
+    DecodedNotchRecord result;
+    platform::RecordSequenceNumberReader numbers{view};
+    walkNotchRecord(numbers, result.values, nameWidth, textWidth);
+    if (!numbersApplicable(result.values)) {
+        return DecodedNotchRecord::refused(NotchRecordRefusal::NotLoaded, NotchNotLoadedMessage);
+    }
+    platform::RecordSequenceReader reader{view};
+    walkNotchRecord(reader, result.values, nameWidth, textWidth);
+    if (!textsApplicable(result.values)) {
+        return DecodedNotchRecord::refused(NotchRecordRefusal::NotLoaded, NotchNotLoadedMessage);
     }
     return result;
 }

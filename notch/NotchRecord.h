@@ -3,6 +3,7 @@
 // (marker 111, 279 bytes, shorter project texts) is still read.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 
 #include <cstddef>
@@ -36,20 +37,16 @@ struct NotchRecordValues
 
 platform::Record encodeNotchRecord(const NotchRecordValues& values);
 
-enum class NotchRecordRefusal
-{
-    None,
-    InvalidFile, // neither marker, or shorter than its marker's layout
-    NotLoaded    // a value the restore cannot apply
-};
+using NotchRecordRefusal = platform::RecordRefusal;
+using DecodedNotchRecord = platform::DecodedRecord<NotchRecordValues>;
 
-struct DecodedNotchRecord
-{
-    NotchRecordRefusal refusal = NotchRecordRefusal::None;
-    NotchRecordValues values;
-};
+// The loader's failure message: for a record holding a value the notch form cannot take, as for a cancel
+// or a read error.
+constexpr const char* NotchNotLoadedMessage = "The Notchwise Data was not Loaded.";
 
-// Reads either layout and checks every value the restore will apply, before anything is changed.
+// Reads either layout and checks every value the restore will apply, before anything is changed: a file
+// with neither marker or shorter than its marker's layout is refused as WrongKind, a value the form
+// cannot take as NotLoaded.
 DecodedNotchRecord decodeNotchRecord(std::span<const std::uint8_t> bytes);
 
 } // namespace notch

@@ -12,11 +12,6 @@ namespace notch
 namespace
 {
 constexpr const char* NotSaved = "The Notchwise Notch Data Record was not saved.";
-constexpr const char* NotLoaded = "The Notchwise Data was not Loaded.";
-constexpr const char* InvalidFile = "Could not load the Notchwise Data record.\r\rOnly a valid Notchwise "
-                                    "Notch file may be opened here. If you "
-                                    "save all of your Notch files with the extension *.NWD, you can easily "
-                                    "find them and open them in this form.";
 } // namespace
 
 void FormNotchwise::MnuSave_Click()
@@ -95,17 +90,19 @@ void FormNotchwise::MnuLoad_Click()
                 static_cast<std::size_t>(std::min<std::uint64_t>(read.fileLength, NotchRecordLength));
             const DecodedNotchRecord decoded =
                 decodeNotchRecord(std::span<const std::uint8_t>(read.record.bytes().data(), length));
-            if (decoded.refusal == NotchRecordRefusal::InvalidFile) {
-                runtime.msgBox(InvalidFile, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
+            if (decoded.refusal == NotchRecordRefusal::WrongKind) {
+                runtime.msgBox(decoded.message, platform::Buttons::OK, platform::Icon::Exclamation,
+                               "Korvanta");
                 return;
             }
             if (decoded.refusal == NotchRecordRefusal::NotLoaded) {
-                platform::raise(platform::err::InvalidPropertyValue);
+                runtime.msgBox(decoded.message, platform::Buttons::OK, platform::Icon::None, "Notchwise");
+                return;
             }
             restoreRecord(decoded.values);
         },
         [&](const platform::RuntimeError&) {
-            runtime.msgBox(NotLoaded, platform::Buttons::OK, platform::Icon::None, "Notchwise");
+            runtime.msgBox(NotchNotLoadedMessage, platform::Buttons::OK, platform::Icon::None, "Notchwise");
         });
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,27 @@ class Record
   private:
     void check(std::size_t offset, std::size_t width) const;
     std::vector<std::uint8_t> m_bytes;
+};
+
+// A record's fields read straight from a file's bytes, without a copy. Bytes beyond the end of a short
+// file read as zeros, as they do in a record buffer the short file was read into.
+class RecordView
+{
+  public:
+    RecordView(std::span<const std::uint8_t> bytes, std::size_t length) : m_bytes(bytes), m_length(length) {}
+    RecordView(const Record& record) : m_bytes(record.bytes()), m_length(record.size()) {}
+
+    std::size_t size() const { return m_length; }
+    std::int16_t i16(std::size_t offset) const;
+    float f32(std::size_t offset) const;
+    // As Record::text.
+    std::string text(std::size_t offset, std::size_t width) const;
+
+  private:
+    void check(std::size_t offset, std::size_t width) const;
+    std::uint8_t byte(std::size_t at) const { return at < m_bytes.size() ? m_bytes[at] : std::uint8_t{0}; }
+    std::span<const std::uint8_t> m_bytes;
+    std::size_t m_length;
 };
 
 struct ReadResult

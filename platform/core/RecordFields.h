@@ -11,16 +11,26 @@
 namespace platform
 {
 
-// Fields at the offsets the walk names.
+// Fields at the offsets the walk names, from a record buffer or straight from a file's bytes.
 struct RecordFieldReader
 {
-    const Record& record;
+    RecordView record;
     void i16(std::size_t offset, std::int16_t& value) const { value = record.i16(offset); }
     void f32(std::size_t offset, float& value) const { value = record.f32(offset); }
     void text(std::size_t offset, std::size_t width, std::string& value) const
     {
         value = record.text(offset, width);
     }
+};
+
+// The numbers alone, texts left as they are: a decision on the numbers reads no text, so a record refused
+// for a number allocates nothing.
+struct RecordNumberReader
+{
+    RecordView record;
+    void i16(std::size_t offset, std::int16_t& value) const { value = record.i16(offset); }
+    void f32(std::size_t offset, float& value) const { value = record.f32(offset); }
+    void text(std::size_t, std::size_t, const std::string&) const {}
 };
 
 struct RecordFieldWriter
@@ -37,7 +47,7 @@ struct RecordFieldWriter
 // Fields one after the other from the start of the record, for layouts written as a plain sequence.
 struct RecordSequenceReader
 {
-    const Record& record;
+    RecordView record;
     std::size_t offset = 0;
     void i16(std::int16_t& value)
     {
@@ -49,6 +59,18 @@ struct RecordSequenceReader
         value = record.text(offset, width);
         offset += width;
     }
+};
+
+struct RecordSequenceNumberReader
+{
+    RecordView record;
+    std::size_t offset = 0;
+    void i16(std::int16_t& value)
+    {
+        value = record.i16(offset);
+        offset += 2;
+    }
+    void text(std::size_t width, const std::string&) { offset += width; }
 };
 
 struct RecordSequenceWriter
