@@ -1,4 +1,4 @@
-// Layout of the settings record and its reading, writing and applicability test.
+// Layout of the settings record, its reading and writing, and the decision on a settings file.
 #include "app/DefaultSettingsRecord.h"
 
 #include "app/SpeciesList.h"
@@ -56,6 +56,29 @@ bool isCheckBoxValue(std::int16_t value)
     return value >= 0 && value <= 2;
 }
 
+// Every field but the texts is judged, so a refusal reads no text.
+bool numbersApplicable(const DefaultSettingsRecord& settings)
+{
+    if (settings.DefCombo < 0 || settings.DefCombo >= SpeciesCount) {
+        return false;
+    }
+    // The settings form's two check boxes take 0, 1 or 2 (greyed); anything else cannot be shown.
+    if (!isCheckBoxValue(settings.CenterFormCheckbox) || !isCheckBoxValue(settings.DefaultPrinterCheckbox)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
+        if (!std::isfinite(settings.Livedefault[i]) || !std::isfinite(settings.TotalLoadDefault[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr const char* RefusedMessage =
+    "A new Default Values file has been created for you.  You may set your default preferences at the menu "
+    "bar of Form 1 by selecting OPTIONS, select SET DEFAULTS, and fill in your preferences.   PLEASE NOTE: "
+    "ARIAL font is recommended for print-outs.";
+
 } // namespace
 
 DefaultSettingsRecord readDefaultSettings(const platform::Record& record)
@@ -82,24 +105,26 @@ std::vector<RecordField> defaultSettingsLayout()
     return notes.fields;
 }
 
-bool isApplicableSettings(const DefaultSettingsRecord& settings, std::uint64_t fileLength)
+platform::DecodedRecord<DefaultSettingsRecord>
+decodeDefaultSettingsRecord(std::span<const std::uint8_t> bytes)
 {
-    if (settings.Marker != DefaultSettingsMarker || fileLength < DefaultSettingsRecordLength) {
-        return false;
+    using Decoded = platform::DecodedRecord<DefaultSettingsRecord>;
+    const platform::RecordView view(bytes, DefaultSettingsRecordLength);
+    if (bytes.size() < 2 || view.i16(0) != DefaultSettingsMarker) {
+        return Decoded::refused(platform::RecordRefusal::WrongKind, RefusedMessage);
     }
-    if (settings.DefCombo < 0 || settings.DefCombo >= SpeciesCount) {
-        return false;
+    if (bytes.size() < DefaultSettingsRecordLength) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, RefusedMessage);
     }
-    // The settings form's two check boxes take 0, 1 or 2 (greyed); anything else cannot be shown.
-    if (!isCheckBoxValue(settings.CenterFormCheckbox) || !isCheckBoxValue(settings.DefaultPrinterCheckbox)) {
-        return false;
+    Decoded result;
+    platform::RecordNumberReader numbers{view};
+    walkDefaultSettingsRecord(numbers, result.values);
+    if (!numbersApplicable(result.values)) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, RefusedMessage);
     }
-    for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
-        if (!std::isfinite(settings.Livedefault[i]) || !std::isfinite(settings.TotalLoadDefault[i])) {
-            return false;
-        }
-    }
-    return true;
+    platform::RecordFieldReader reader{view};
+    walkDefaultSettingsRecord(reader, result.values);
+    return result;
 }
 
 } // namespace app

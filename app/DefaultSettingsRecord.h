@@ -2,16 +2,20 @@
 // of the criteria form and written by the settings form. One field list serves load, save and layout.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace app
 {
+
+class Program;
 
 constexpr std::size_t DefaultSettingsRecordLength = 322;
 constexpr std::int16_t DefaultSettingsMarker = 4321;
@@ -62,9 +66,14 @@ platform::Record writeDefaultSettings(const DefaultSettingsRecord& settings);
 // The fields in file order, as load and save walk them.
 std::vector<RecordField> defaultSettingsLayout();
 
-// Whether a record read from a file of the given length can be applied as a whole: the marker, a
-// complete record, a species position the list has, check box values a check box takes and finite
-// load pairs. A record that fails is refused before anything of it is applied.
-bool isApplicableSettings(const DefaultSettingsRecord& settings, std::uint64_t fileLength);
+// The decision on the settings file's bytes: the marker, a complete record, a species position the list
+// has, check box values a check box takes and finite load pairs. A refused file earns the notice that a
+// new settings file awaits the user's defaults; nothing of it is applied.
+platform::DecodedRecord<DefaultSettingsRecord>
+decodeDefaultSettingsRecord(std::span<const std::uint8_t> bytes);
+
+// Applies an accepted record to the criteria form, the report header form, the settings form and the
+// shared settings (Form1Settings.cpp).
+void applyDefaultSettings(Program& program, const DefaultSettingsRecord& settings);
 
 } // namespace app

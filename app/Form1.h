@@ -283,7 +283,6 @@ class Form1 final : public platform::Form
     void Form_Activate();
     void Form_QueryUnload(bool& cancel, platform::UnloadReason unloadMode);
     void applySettingsFile();
-    void showEditionCaptionAtLoad();
     void showEditionCaptionAtActivation();
     void showSelectionStatus();
     void restoreEnteredLoads();

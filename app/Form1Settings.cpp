@@ -34,11 +34,22 @@ void applyCheckBoxFlag(std::int16_t checkBox, std::int16_t& flag)
     }
 }
 
-constexpr const char* ForeignFileMessage =
-    "A new Default Values file has been created for you.  You may set your default preferences at the menu "
-    "bar "
-    "of Form 1 by selecting OPTIONS, select SET DEFAULTS, and fill in your preferences.   PLEASE NOTE: ARIAL "
-    "font is recommended for print-outs.";
+void showEditionCaptionAtLoad(Form1& form1, const SharedState& s)
+{
+    if (s.NDS1997 != 0) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 1997");
+    } else if (s.NDS2018 == -1) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 2018");
+    } else if (s.NDS2015 == -1) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 2015");
+    } else if (s.NDS2012 == -1) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 2012");
+    } else if (s.NDS2005 == -1) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 2005");
+    } else if (s.NDS2001 == -1) {
+        form1.setCaption(" Korvanta Criteria Form 1  NDS 2001");
+    }
+}
 
 } // namespace
 
@@ -48,8 +59,9 @@ void Form1::applySettingsFile()
     const auto path = m_program.runtime.programFolder() / DefaultSettingsFileName;
     platform::createIfMissing(path);
     const platform::ReadResult file = platform::readRecord(path, DefaultSettingsRecordLength);
+    // What the file holds stays in memory, applied or not: the settings form writes back what it does not
+    // show, and a refused file's record must not pass for valid with it later.
     s.DefaultSettings = readDefaultSettings(file.record);
-    const DefaultSettingsRecord& r = s.DefaultSettings;
 
     // A new, empty file: the latest edition and centred forms, without a word.
     if (file.fileLength == 0) {
@@ -59,18 +71,24 @@ void Form1::applySettingsFile()
     }
     // Another program's file, or a damaged one, is refused whole and changes nothing; the file keeps
     // its content until the user saves settings.
-    if (!isApplicableSettings(r, file.fileLength)) {
-        if (r.Marker == DefaultSettingsMarker) {
-            // A short or damaged record must not pass for valid with the settings form later.
+    const auto decoded = decodeDefaultSettingsRecord(file.fileBytes());
+    if (!decoded.accepted()) {
+        if (decoded.refusal == platform::RecordRefusal::NotLoaded) {
             s.DefaultSettings.Marker = 0;
         }
-        m_program.runtime.msgBox(ForeignFileMessage, platform::Buttons::OK, platform::Icon::Information,
+        m_program.runtime.msgBox(decoded.message, platform::Buttons::OK, platform::Icon::Information,
                                  "Korvanta");
         return;
     }
+    applyDefaultSettings(m_program, decoded.values);
+}
 
-    report::Form7& form7 = m_program.form7;
-    Form13& form13 = m_program.form13;
+void applyDefaultSettings(Program& program, const DefaultSettingsRecord& r)
+{
+    SharedState& s = program.state;
+    Form1& form1 = program.form1;
+    report::Form7& form7 = program.form7;
+    Form13& form13 = program.form13;
     s.DefaultHeading1 = trimmed(r.DefHead1);
     s.DefaultHeading2 = trimmed(r.DefHead2);
     form7.Heading1.setText(s.DefaultHeading1);
@@ -82,10 +100,10 @@ void Form1::applySettingsFile()
     s.NDS2015 = r.NDS2015;
     s.NDS2018 = r.NDS2018;
     s.NDS1997 = r.defINGRADE == 0 ? -1 : 0;
-    INGRADE.setValue(-1);
-    showEditionCaptionAtLoad();
+    form1.INGRADE.setValue(-1);
+    showEditionCaptionAtLoad(form1, s);
 
-    Combo1.setListIndex(r.DefCombo);
+    form1.Combo1.setListIndex(r.DefCombo);
     form7.HighDPI.setValue(r.Def600);
     s.PrintFontName = trimmed(r.FontCombo);
     for (std::size_t i = 0; i < DefaultLoadPairCount; ++i) {
@@ -93,29 +111,11 @@ void Form1::applySettingsFile()
         form13.Livedefault(box).setText(platform::num::numberText(r.Livedefault[i]));
         form13.TotalLoadDefault(box).setText(platform::num::numberText(r.TotalLoadDefault[i]));
     }
-    ksi50.setValue(r.Def50ksi);
+    form1.ksi50.setValue(r.Def50ksi);
     form13.CenterFormCheckbox.setValue(r.CenterFormCheckbox);
     form13.DefaultPrinterCheckbox.setValue(r.DefaultPrinterCheckbox);
     applyCheckBoxFlag(r.CenterFormCheckbox, s.CenterForms);
     applyCheckBoxFlag(r.DefaultPrinterCheckbox, s.RestoreDefaultPrinter);
-}
-
-void Form1::showEditionCaptionAtLoad()
-{
-    const SharedState& s = m_program.state;
-    if (s.NDS1997 != 0) {
-        setCaption(" Korvanta Criteria Form 1  NDS 1997");
-    } else if (s.NDS2018 == -1) {
-        setCaption(" Korvanta Criteria Form 1  NDS 2018");
-    } else if (s.NDS2015 == -1) {
-        setCaption(" Korvanta Criteria Form 1  NDS 2015");
-    } else if (s.NDS2012 == -1) {
-        setCaption(" Korvanta Criteria Form 1  NDS 2012");
-    } else if (s.NDS2005 == -1) {
-        setCaption(" Korvanta Criteria Form 1  NDS 2005");
-    } else if (s.NDS2001 == -1) {
-        setCaption(" Korvanta Criteria Form 1  NDS 2001");
-    }
 }
 
 } // namespace app

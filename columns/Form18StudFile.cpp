@@ -99,10 +99,7 @@ void Form18::LoadStudColumnCriteria()
                 platform::raise(platform::err::CancelSelected);
             }
             const platform::ReadResult read = platform::readRecord(*path, StudColumnRecordLength);
-            const std::size_t length =
-                static_cast<std::size_t>(std::min<std::uint64_t>(read.fileLength, StudColumnRecordLength));
-            const DecodedStudColumnRecord decoded =
-                decodeStudColumnRecord(std::span<const std::uint8_t>(read.record.bytes().data(), length));
+            const DecodedStudColumnRecord decoded = decodeStudColumnRecord(read.fileBytes());
             if (decoded.refusal == StudColumnRefusal::WrongKind) {
                 runtime.beep();
             }

@@ -4,8 +4,6 @@
 #include "notch/NotchRecord.h"
 #include "platform/core/Traps.h"
 
-#include <algorithm>
-
 namespace notch
 {
 
@@ -86,10 +84,7 @@ void FormNotchwise::MnuLoad_Click()
                 platform::raise(platform::err::CancelSelected);
             }
             const platform::ReadResult read = platform::readRecord(*path, NotchRecordLength);
-            const std::size_t length =
-                static_cast<std::size_t>(std::min<std::uint64_t>(read.fileLength, NotchRecordLength));
-            const DecodedNotchRecord decoded =
-                decodeNotchRecord(std::span<const std::uint8_t>(read.record.bytes().data(), length));
+            const DecodedNotchRecord decoded = decodeNotchRecord(read.fileBytes());
             if (decoded.refusal == NotchRecordRefusal::WrongKind) {
                 runtime.msgBox(decoded.message, platform::Buttons::OK, platform::Icon::Exclamation,
                                "Korvanta");

@@ -84,14 +84,14 @@ void readDefaultsFile(app::Program& program)
             platform::Icon::Information);
         return;
     }
-    const SCLDefaultsRecord record = readSCLDefaults(file.record);
-    if (!isApplicable(record, file.fileLength)) {
-        message(program, "Default SCL files could not be loaded.");
+    const auto decoded = decodeSCLDefaultsRecord(file.fileBytes());
+    if (!decoded.accepted()) {
+        message(program, std::string(decoded.message));
         return;
     }
     SCLValues& table = program.SCLValueTable;
-    table.selectedProduct = record.selectedProduct;
-    table.entries = record.entries;
+    table.selectedProduct = decoded.values.selectedProduct;
+    table.entries = decoded.values.entries;
 }
 
 void readCustomFile(app::Program& program)
@@ -106,13 +106,13 @@ void readCustomFile(app::Program& program)
     if (file.fileLength == 0) {
         return;
     }
-    const CustomSCLRecord record = readCustomSCL(file.record);
-    if (!isApplicable(record, file.fileLength)) {
-        message(program, "No custom SCL values loaded.");
+    const auto decoded = decodeCustomSCLRecord(file.fileBytes());
+    if (!decoded.accepted()) {
+        message(program, std::string(decoded.message));
         return;
     }
     // The product saved last is the defaults file's; the custom file's index is not taken over here.
-    program.SCLValueTable.custom = record.custom;
+    program.SCLValueTable.custom = decoded.values.custom;
 }
 
 } // namespace

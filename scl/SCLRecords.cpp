@@ -1,4 +1,4 @@
-// Layout of the two SCL records, their reading and writing, and which records may be applied.
+// Layout of the two SCL records, their reading and writing, and the decisions on the two files.
 #include "scl/SCLRecords.h"
 
 #include "scl/SCLCatalogue.h"
@@ -51,15 +51,13 @@ template <class Io, class Values> void walkCustomSCLRecord(Io& io, Values& v)
 
 struct Reader
 {
-    const platform::Record& record;
+    platform::RecordView record;
     void i16(std::size_t offset, std::int16_t& value) { value = record.i16(offset); }
     void f32(std::size_t offset, float& value) { value = record.f32(offset); }
     // The name's bytes as they lie, so that an entry never saved is written back as zeros.
     void bytes(std::size_t offset, std::size_t width, std::string& value)
     {
-        const auto& b = record.bytes();
-        value.assign(b.begin() + static_cast<std::ptrdiff_t>(offset),
-                     b.begin() + static_cast<std::ptrdiff_t>(offset + width));
+        value = record.bytes(offset, width);
     }
 };
 
@@ -97,6 +95,28 @@ bool finiteEntry(const SCLValueEntry& e)
 bool listIndex(std::int16_t index)
 {
     return index <= GluLamProduct;
+}
+
+// Both files: a foreign, short or damaged file earns its file's one message.
+template <class Values, class Walk>
+platform::DecodedRecord<Values> decode(std::span<const std::uint8_t> bytes, std::size_t length,
+                                       std::int16_t marker, const char* message, Walk walk)
+{
+    using Decoded = platform::DecodedRecord<Values>;
+    const platform::RecordView view(bytes, length);
+    if (bytes.size() < 2 || view.i16(0) != marker) {
+        return Decoded::refused(platform::RecordRefusal::WrongKind, message);
+    }
+    if (bytes.size() < length) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, message);
+    }
+    Decoded result;
+    Reader io{view};
+    walk(io, result.values);
+    if (!isApplicable(result.values, bytes.size())) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, message);
+    }
+    return result;
 }
 
 } // namespace
@@ -163,6 +183,20 @@ bool isApplicable(const CustomSCLRecord& record, std::uint64_t fileLength)
            std::all_of(record.custom.begin(), record.custom.end(), [](const CustomSCLEntry& e) {
                return finiteEntry(e.values) && std::isfinite(e.exponent);
            });
+}
+
+platform::DecodedRecord<SCLDefaultsRecord> decodeSCLDefaultsRecord(std::span<const std::uint8_t> bytes)
+{
+    return decode<SCLDefaultsRecord>(bytes, SCLDefaultsRecordLength, SCLDefaultsMarker,
+                                     "Default SCL files could not be loaded.",
+                                     [](Reader& io, SCLDefaultsRecord& v) { walkSCLDefaultsRecord(io, v); });
+}
+
+platform::DecodedRecord<CustomSCLRecord> decodeCustomSCLRecord(std::span<const std::uint8_t> bytes)
+{
+    return decode<CustomSCLRecord>(bytes, CustomSCLRecordLength, CustomSCLMarker,
+                                   "No custom SCL values loaded.",
+                                   [](Reader& io, CustomSCLRecord& v) { walkCustomSCLRecord(io, v); });
 }
 
 } // namespace scl

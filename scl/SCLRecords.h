@@ -3,11 +3,13 @@
 // reading, writing and the layout check.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 #include "scl/SCLValueTable.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace scl
@@ -51,5 +53,10 @@ std::vector<SCLRecordField> customSCLLayout();
 // product the list has and finite numbers. A file that fails counts as one without the marker.
 bool isApplicable(const SCLDefaultsRecord& record, std::uint64_t fileLength);
 bool isApplicable(const CustomSCLRecord& record, std::uint64_t fileLength);
+
+// The decisions on the two files' bytes: the record when isApplicable takes it, otherwise the refusal
+// with the file's message ("Default SCL files could not be loaded.", "No custom SCL values loaded.").
+platform::DecodedRecord<SCLDefaultsRecord> decodeSCLDefaultsRecord(std::span<const std::uint8_t> bytes);
+platform::DecodedRecord<CustomSCLRecord> decodeCustomSCLRecord(std::span<const std::uint8_t> bytes);
 
 } // namespace scl

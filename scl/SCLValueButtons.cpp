@@ -55,10 +55,9 @@ void reloadCustom(app::Program& program, int product)
     SCLValues& table = program.SCLValueTable;
     const std::filesystem::path path = program.runtime.programFolder() / CustomSCLFileName;
     const platform::ReadResult file = platform::readRecord(path, CustomSCLRecordLength);
-    const CustomSCLRecord record = readCustomSCL(file.record);
-    if (isApplicable(record, file.fileLength)) {
-        table.selectedProduct = record.selectedProduct;
-        table.custom = record.custom;
+    if (const auto decoded = decodeCustomSCLRecord(file.fileBytes()); decoded.accepted()) {
+        table.selectedProduct = decoded.values.selectedProduct;
+        table.custom = decoded.values.custom;
     }
     // The product chosen in the list decides the entry, whichever custom product was saved last.
     const CustomSCLEntry& entry = table.custom[static_cast<std::size_t>(product - CustomSCL1)];

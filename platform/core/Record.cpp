@@ -112,4 +112,14 @@ std::string RecordView::text(std::size_t offset, std::size_t width) const
     return cp1252ToUtf8(bytes);
 }
 
+std::string RecordView::bytes(std::size_t offset, std::size_t width) const
+{
+    check(offset, width);
+    std::string out(width, '\0');
+    for (std::size_t i = 0; i < width; ++i) {
+        out[i] = static_cast<char>(byte(offset + i));
+    }
+    return out;
+}
+
 } // namespace platform

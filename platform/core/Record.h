@@ -49,6 +49,8 @@ class RecordView
     float f32(std::size_t offset) const;
     // As Record::text.
     std::string text(std::size_t offset, std::size_t width) const;
+    // The field's bytes as they lie, NULs and blanks included.
+    std::string bytes(std::size_t offset, std::size_t width) const;
 
   private:
     void check(std::size_t offset, std::size_t width) const;
@@ -61,6 +63,12 @@ struct ReadResult
 {
     Record record;
     std::uint64_t fileLength = 0; // the real length; a short file reads zero-filled, a missing one as empty
+
+    // What the file holds of the record: all of it, or the bytes of a short file.
+    std::span<const std::uint8_t> fileBytes() const
+    {
+        return std::span(record.bytes()).first(fileLength < record.size() ? fileLength : record.size());
+    }
 };
 
 // Reads record 1. Never creates a file.
