@@ -101,7 +101,7 @@ DecodedStudColumnRecord decodeStudColumnRecord(std::span<const std::uint8_t> byt
 {
     const files::RecordKindInfo& kind = files::recordKind(files::RecordKind::StudColumn);
     const platform::RecordView view(bytes, StudColumnRecordLength);
-    if (bytes.size() < 2 || view.i16(0) != StudColumnMarker) {
+    if (!files::startsWithMarker(kind, bytes)) {
         return DecodedStudColumnRecord::refused(StudColumnRefusal::WrongKind, kind.wrongKindMessage);
     }
     if (bytes.size() < StudColumnRecordLength) {

@@ -2,9 +2,7 @@
 // edition flags, so that a beam can be calculated again.
 #pragma once
 
-#include "platform/core/Record.h"
-
-#include <cstdint>
+#include "files/BeamCriteriaRecord.h"
 
 namespace app
 {
@@ -22,8 +20,8 @@ bool LoadBeamCriteria(app::Program& program);
 // Asks for a file name and writes the criteria form as a beam criteria record.
 void SaveBeamCriteria(app::Program& program);
 
-// Whether a record with an accepted marker is whole for its layout and holds only values the restore
-// can apply; decided before anything is restored.
-bool criteriaRecordApplicable(const platform::Record& record, std::uint64_t fileLength);
+// Restores an accepted record into the criteria form, the report header form and the shared values as
+// far as its layout reaches, each control with its own events, the selection kept meanwhile.
+void applyBeamCriteria(app::Program& program, const BeamCriteriaValues& values);
 
 } // namespace files

@@ -1,10 +1,12 @@
-// Filling the beam criteria record from the forms.
+// The beam criteria record's one field list, walked by the writer and the reader, and the decision on a
+// criteria file before the criteria form takes any of it.
 #include "files/BeamCriteriaRecord.h"
 
-#include "app/Program.h"
-#include "platform/core/Number.h"
+#include "files/RecordKinds.h"
+#include "platform/core/RecordFields.h"
 
-#include <string>
+#include <algorithm>
+#include <cmath>
 
 namespace files
 {
@@ -12,168 +14,213 @@ namespace files
 namespace
 {
 
-namespace num = platform::num;
-
-float boxValue(platform::TextBox& box)
+template <class Io, class Values> void walkCriteriaCustomPart(Io& io, Values& c)
 {
-    const std::string text = box.text();
-    return text.empty() ? 0.0f : num::toSingle(text);
+    io.text(1423, 60, c.product);
+    io.text(1483, 4, c.fb);
+    io.text(1487, 4, c.fv);
+    io.text(1491, 4, c.e);
+    io.text(1495, 4, c.fcPerp);
+    io.text(1499, 10, c.breadth);
+    io.text(1509, 10, c.depth);
+    io.text(1519, 60, c.species);
+    io.i16(1579, c.gluLamHeader);
+    io.i16(1581, c.gluLam);
+    io.i16(1583, c.southernPineLams);
+    io.i16(1585, c.class2x);
+    io.i16(1587, c.class4x);
+    io.i16(1589, c.msr);
+    io.i16(1591, c.mel);
+    io.i16(1593, c.timber);
+    io.i16(1595, c.rectangular);
+    io.i16(1597, c.round);
+    io.text(1599, 6, c.diameter);
 }
 
-float leadingValue(platform::TextBox& box)
+template <class Io, class Values> void walkBeamCriteriaRecord(Io& io, Values& v)
 {
-    return num::toSingle(num::leadingNumber(box.text()));
+    io.i16(0, v.marker);
+    io.text(2, 35, v.project);
+    io.text(37, 30, v.description);
+    io.text(67, 25, v.beamId);
+    io.f32(92, v.span);
+    io.f32(96, v.duration);
+    io.i16(100, v.totalDeflection);
+    io.i16(102, v.liveDeflection);
+    io.i16(104, v.speciesPosition);
+    io.i16(106, v.inGrade);
+    io.i16(108, v.wet);
+    io.i16(110, v.repetitive);
+    io.i16(112, v.spacing12);
+    io.i16(114, v.spacing16);
+    io.i16(116, v.spacing19);
+    io.i16(118, v.spacing24);
+    io.i16(120, v.simpleSpan);
+    io.i16(122, v.multipleSpans);
+    io.i16(124, v.twoSpans);
+    io.i16(126, v.overhang);
+    io.i16(128, v.hipsAndValleys);
+    io.f32(130, v.uniformTotal);
+    io.f32(134, v.uniformLive);
+    for (std::size_t i = 0; i < 6; ++i) {
+        io.f32(138 + 4 * i, v.pointTotal[i]);
+        io.f32(162 + 4 * i, v.pointLive[i]);
+        io.f32(186 + 4 * i, v.pointDistance[i]);
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        io.f32(210 + 4 * i, v.partialTotal[i]);
+        io.f32(230 + 4 * i, v.partialLive[i]);
+        io.f32(250 + 4 * i, v.partialEnd[i]);
+        io.f32(270 + 4 * i, v.partialStart[i]);
+    }
+    io.f32(290, v.hipRoofLive);
+    io.f32(294, v.hipRoofTotal);
+    io.f32(298, v.tributary1);
+    io.f32(302, v.tributary2);
+    for (std::size_t i = 0; i < 4; ++i) {
+        io.i16(306 + 2 * i, v.areas[i]);
+    }
+    io.f32(314, v.hipUniformTotal);
+    io.f32(318, v.hipUniformLive);
+    io.text(322, 110, v.heading1);
+    io.text(432, 110, v.heading2);
+    io.text(542, 8, v.initials);
+    io.i16(550, v.rafterPitch);
+    io.f32(552, v.pitch);
+    io.f32(556, v.unbracedLength);
+    io.i16(560, v.wideFlange);
+    io.i16(562, v.standardFlange);
+    io.i16(564, v.channel);
+    io.i16(566, v.miscChannel);
+    io.i16(568, v.tube);
+    io.i16(570, v.flitch);
+    io.i16(572, v.doubleFlitch);
+    io.text(574, 100, v.selectionDescription);
+    io.text(674, 8, v.selectionStatus);
+    io.text(682, 12, v.date);
+    io.f32(694, v.overhangUnbracedLength);
+    io.i16(698, v.incised);
+    io.i16(700, v.nds1997);
+    io.i16(702, v.ksi50);
+    for (std::size_t i = 0; i < 7; ++i) {
+        io.text(704 + 85 * i, 85, v.notes[i]);
+    }
+    io.i16(1299, v.nds2001);
+    io.i16(1301, v.nds2005);
+    io.text(1303, 20, v.selectionBreadth);
+    io.text(1323, 20, v.selectionDepth);
+    io.text(1343, 40, v.selectionSpecies);
+    io.text(1383, 40, v.steelSelection);
+    walkCriteriaCustomPart(io, v.custom);
+    io.i16(1605, v.noWeight);
+    io.i16(1607, v.nds2012);
+    io.i16(1609, v.nds2015);
+    io.i16(1611, v.nds2018);
 }
 
-std::int16_t wholeBoxValue(platform::TextBox& box)
+// The bytes a layout holds: up to the end of the last field it restores.
+std::size_t heldLength(std::int16_t marker)
 {
-    const std::string text = box.text();
-    return text.empty() ? std::int16_t{0} : num::toInt16(num::toDouble(text));
+    switch (marker) {
+    case CriteriaLayout11:
+        return 574;
+    case CriteriaLayout12:
+        return 704;
+    default:
+        return CriteriaRecordLength;
+    }
 }
 
-std::int16_t flag(bool on)
+// Within its length the -13 layout lacks the current layout's selection texts and self-weight option.
+void dropFieldsOfTheCurrentLayout(BeamCriteriaValues& v)
 {
-    return on ? std::int16_t{-1} : std::int16_t{0};
+    if (v.marker != CriteriaMarker) {
+        v.selectionBreadth.clear();
+        v.selectionDepth.clear();
+        v.selectionSpecies.clear();
+        v.steelSelection.clear();
+        v.noWeight = 0;
+    }
+}
+
+bool isFlag(std::int16_t value)
+{
+    return value == -1 || value == 0;
+}
+
+// Every value the restore applies: a list position, check box flags and finite numbers.
+bool applicable(const BeamCriteriaValues& v)
+{
+    if (v.speciesPosition < 0 || v.speciesPosition > 9) {
+        return false;
+    }
+    const std::int16_t flags[] = {v.inGrade,        v.wet,     v.repetitive,  v.rafterPitch, v.wideFlange,
+                                  v.standardFlange, v.channel, v.miscChannel, v.tube,        v.flitch,
+                                  v.doubleFlitch,   v.incised, v.nds1997,     v.ksi50,       v.nds2001,
+                                  v.nds2005,        v.nds2012, v.nds2015,     v.nds2018,     v.noWeight};
+    if (!std::all_of(std::begin(flags), std::end(flags), isFlag)) {
+        return false;
+    }
+    const float singles[] = {v.span,
+                             v.duration,
+                             v.uniformTotal,
+                             v.uniformLive,
+                             v.hipRoofLive,
+                             v.hipRoofTotal,
+                             v.tributary1,
+                             v.tributary2,
+                             v.hipUniformTotal,
+                             v.hipUniformLive,
+                             v.pitch,
+                             v.unbracedLength,
+                             v.overhangUnbracedLength};
+    const auto finite = [](float value) { return std::isfinite(value); };
+    for (const auto* run : {&v.pointTotal, &v.pointLive, &v.pointDistance}) {
+        if (!std::all_of(run->begin(), run->end(), finite)) {
+            return false;
+        }
+    }
+    for (const auto* run : {&v.partialTotal, &v.partialLive, &v.partialEnd, &v.partialStart}) {
+        if (!std::all_of(run->begin(), run->end(), finite)) {
+            return false;
+        }
+    }
+    return std::all_of(std::begin(singles), std::end(singles), finite);
 }
 
 } // namespace
 
-// Writer steps 4 to 7 in their order: the spacing options are re-selected around the fields that
-// read them, and CriteriaSaveGuard keeps the selection meanwhile.
-void fillCriteriaRecord(app::Program& p, platform::Record& r)
+void encodeBeamCriteriaRecord(const BeamCriteriaValues& values, platform::Record& record)
 {
-    app::Form1& f = p.form1;
-    const app::SharedState& s = p.state;
-    report::Form7& f7 = p.form7;
+    platform::RecordFieldWriter writer{record};
+    walkBeamCriteriaRecord(writer, values);
+}
 
-    const std::int16_t ctr16 = flag(f.Ctr16.value());
-    const std::int16_t ctr19 = flag(f.Ctr19.value());
-    const std::int16_t ctr24 = flag(f.ctr24.value());
-    if (f.Rep.checked() && f.Ctr12.value()) {
-        f.Ctr12.setValue(true);
-    } else {
-        f.Ctr0.setValue(true);
+platform::DecodedRecord<BeamCriteriaValues> decodeBeamCriteriaRecord(std::span<const std::uint8_t> bytes)
+{
+    using Decoded = platform::DecodedRecord<BeamCriteriaValues>;
+    const RecordKindInfo& kind = recordKind(RecordKind::BeamCriteria);
+    if (!startsWithMarker(kind, bytes)) {
+        return Decoded::refused(platform::RecordRefusal::WrongKind, kind.wrongKindMessage);
     }
-
-    r.setText(322, 110, f7.Heading1.text());
-    r.setText(432, 110, f7.Heading2.text());
-    r.setText(542, 8, f7.Initialbox.text());
-    r.setText(2, 35, f.Proj.text());
-    r.setText(37, 30, f.Descrip.text());
-    r.setText(67, 25, f.ID.text());
-    r.setF32(92, boxValue(f.Span));
-    r.setF32(96, boxValue(f.Dur));
-    r.setI16(100, wholeBoxValue(f.MaxDefl));
-    r.setI16(102, wholeBoxValue(f.LMaxDefl));
-    r.setI16(104, static_cast<std::int16_t>(f.Combo1.listIndex()));
-    r.setI16(106, flag(f.INGRADE.checked()));
-    r.setI16(108, flag(f.Wet.checked()));
-    r.setI16(110, flag(f.Rep.checked()));
-    r.setI16(114, ctr16);
-    r.setI16(116, ctr19);
-    r.setI16(118, ctr24);
-    r.setI16(120, flag(f.SimpleSpanbutton.value()));
-    r.setI16(122, flag(f.Multibutton.value()));
-    r.setI16(124, flag(f.TwoSpan.value()));
-    r.setI16(126, flag(f.OHbutton.value()));
-    r.setI16(128, flag(f.IncButton.value()));
-    r.setF32(130, boxValue(f.UNIF));
-    r.setF32(134, boxValue(f.LUNIF));
-    for (int i = 0; i < 6; ++i) {
-        const std::size_t at = static_cast<std::size_t>(4 * i);
-        r.setF32(138 + at, boxValue(f.PT[i]));
-        r.setF32(162 + at, boxValue(f.LPT[i]));
-        r.setF32(186 + at, boxValue(f.DIS[i]));
+    const std::size_t held = heldLength(platform::RecordView(bytes, CriteriaRecordLength).i16(0));
+    if (bytes.size() < held) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, kind.loadFailed);
     }
-    for (int i = 0; i < 5; ++i) {
-        const std::size_t at = static_cast<std::size_t>(4 * i);
-        r.setF32(210 + at, boxValue(f.PAR[i]));
-        r.setF32(230 + at, boxValue(f.LPAR[i]));
-        r.setF32(250 + at, boxValue(f.ENDP[i]));
-        // A start entered as 0 is kept apart from an empty start.
-        const bool empty = f.BEGP[i].text().empty();
-        const float start = boxValue(f.BEGP[i]);
-        r.setF32(270 + at, empty ? 0.0f : (start == 0.0f ? 0.0001f : start));
+    // Beyond its layout's length an older file reads as zeros, whatever a longer file holds there: the
+    // fields it lacks come back 0 or empty, and a -12 file thus names the 1997 edition alone.
+    const platform::RecordView view(bytes.first(held), CriteriaRecordLength);
+    Decoded result;
+    platform::RecordNumberReader numbers{view};
+    walkBeamCriteriaRecord(numbers, result.values);
+    dropFieldsOfTheCurrentLayout(result.values);
+    if (!applicable(result.values)) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, kind.loadFailed);
     }
-    r.setF32(290, boxValue(f.IncLL));
-    r.setF32(294, boxValue(f.IncTL));
-    r.setF32(298, boxValue(f.Trib1));
-    r.setF32(302, boxValue(f.Trib2));
-    for (int i = 0; i < 4; ++i) {
-        r.setI16(306 + static_cast<std::size_t>(2 * i), flag(f.Areas[i].checked()));
-    }
-    r.setF32(314, boxValue(f.IncUnifTL));
-    r.setF32(318, boxValue(f.IncUnifLL));
-    r.setI16(550, flag(f.Roofbutton.checked()));
-    r.setF32(552, leadingValue(f.Pitchtext));
-    r.setF32(556, leadingValue(f.UBLtext));
-    r.setI16(560, flag(f.WFbutton.value()));
-    r.setI16(562, flag(f.SFbutton.value()));
-    r.setI16(564, flag(f.CFbutton.value()));
-    r.setI16(566, flag(f.MCbutton.value()));
-    r.setI16(568, flag(f.TUbutton.value()));
-    r.setI16(570, flag(f.PLbutton.value()));
-    r.setI16(572, flag(f.DblPLbutton.value()));
-    r.setText(574, 100, s.SelectionDescription);
-    r.setText(674, 8, s.SelectionStatus);
-    const std::string date = f7.Datebox.text();
-    r.setText(682, 12, date.empty() ? num::formatDate(p.runtime.clock().now(), "m/dd/yy") : date);
-    r.setF32(694, leadingValue(f.CantUBLtext));
-    r.setI16(698, flag(f.Incised.checked()));
-    r.setI16(700, s.NDS1997);
-    r.setI16(702, flag(f.ksi50.checked()));
-    for (std::size_t i = 0; i < 7; ++i) {
-        r.setText(NotesOffset + NoteWidth * i, NoteWidth, s.ReportNotes[i]);
-    }
-
-    const std::int16_t ctr12 = flag(f.Ctr12.value());
-    r.setI16(112, ctr12);
-    if (ctr16 == -1) {
-        f.Ctr16.setValue(true);
-    } else if (ctr19 == -1) {
-        f.Ctr19.setValue(true);
-    } else if (ctr24 == -1) {
-        f.ctr24.setValue(true);
-    } else if (ctr12 == -1) {
-        f.Ctr12.setValue(true);
-    } else {
-        f.Ctr0.setValue(true);
-    }
-
-    // The custom values part is read from Form2 whether or not it was shown.
-    scl::Form2& f2 = p.form2;
-    if (!f2.loaded()) {
-        f2.load();
-    }
-    r.setI16(1299, s.NDS2001);
-    r.setI16(1301, s.NDS2005);
-    r.setText(1303, 20, s.SavedSelection.SelectionBreadth);
-    r.setText(1323, 20, s.SavedSelection.SelectionDepth);
-    r.setText(1343, 40, s.SavedSelection.SelectionSpecies);
-    r.setText(1383, 40, s.SteelSelection);
-    r.setText(1423, 60, f2.Combo1.text());
-    r.setText(1483, 4, f2.Text1.text());
-    r.setText(1487, 4, f2.Text2.text());
-    r.setText(1491, 4, f2.Text4.text());
-    r.setText(1495, 4, f2.Text3.text());
-    r.setText(1499, 10, f2.Text6.text());
-    r.setText(1509, 10, f2.Text7.text());
-    r.setText(1519, 60, f2.Text5.text());
-    r.setI16(1579, flag(f2.WidGLBHDR.value()));
-    r.setI16(1581, flag(f2.WidGLB.value()));
-    r.setI16(1583, static_cast<std::int16_t>(f2.SPG.value()));
-    r.setI16(1585, flag(f2.Wid2x.value()));
-    r.setI16(1587, flag(f2.Wid4x.value()));
-    r.setI16(1589, static_cast<std::int16_t>(f2.MSRCheckbox.value()));
-    r.setI16(1591, static_cast<std::int16_t>(f2.MELCheckbox.value()));
-    r.setI16(1593, flag(f2.Wid6x.value()));
-    r.setI16(1595, flag(f2.Rectoption.value()));
-    r.setI16(1597, flag(f2.Roundoption.value()));
-    r.setText(1599, 6, f2.Diam.text());
-    r.setI16(1605, flag(f.NoWeight.checked()));
-    r.setI16(1607, s.NDS2012);
-    r.setI16(1609, s.NDS2015);
-    r.setI16(1611, s.NDS2018);
+    platform::RecordFieldReader reader{view};
+    walkBeamCriteriaRecord(reader, result.values);
+    dropFieldsOfTheCurrentLayout(result.values);
+    return result;
 }
 
 } // namespace files

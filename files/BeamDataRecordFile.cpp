@@ -11,9 +11,6 @@ namespace files
 namespace
 {
 
-constexpr std::int16_t OlderLayout = 555;
-constexpr std::size_t NoteWidth = 85;
-
 constexpr const char* SavedParagraphs =
     "\r\rPlease Note: To reload this saved Data Record file you MUST have the Data Record Page open. You may "
     "calculate a fictious beam, if necessary, to get to the data record page. Select FILE from the menu bar, "
@@ -22,84 +19,90 @@ constexpr const char* SavedParagraphs =
     "this "
     "member in the future, SAVE this beam's CRITERIA (form 1).";
 
-void fillDataRecord(app::Program& p, platform::Record& r)
+// The header lines come from the report header form's boxes, every other caption from the form.
+BeamDataValues dataRecordFromForms(app::Program& p, const platform::Record& record)
 {
     report::Form6& f6 = p.form6;
     report::Form7& f7 = p.form7;
+    BeamDataValues v;
+    const std::vector<RecordSlot>& labels = dataRecordLabelSlots();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        switch (labels[i].offset) {
+        case 2:
+            v.labels[i] = f7.Text1.text();
+            break;
+        case 62:
+            v.labels[i] = f7.Text2.text();
+            break;
+        case 122:
+            v.labels[i] = f7.Text3.text();
+            break;
+        default:
+            v.labels[i] = f6.caption(labels[i].label);
+        }
+    }
+    v.notes = p.state.ReportNotes;
+    for (std::size_t i = 0; i < v.tail.size(); ++i) {
+        v.tail[i] = f6.caption(dataRecordTailSlots()[i].label);
+    }
     // A loaded record keeps its own layout when saved again; otherwise the last calculation decides.
-    if (p.beam.flags.DataRecordLoaded != -1) {
-        r.setI16(DataSteelFlagOffset, p.beam.flags.SteelBeamFlag == -1 ? std::int16_t{-1} : std::int16_t{0});
+    if (p.beam.flags.DataRecordLoaded == -1) {
+        v.steel = record.i16(DataSteelFlagOffset);
+    } else {
+        v.steel = p.beam.flags.SteelBeamFlag == -1 ? std::int16_t{-1} : std::int16_t{0};
     }
-    r.setText(2, 60, f7.Text1.text());
-    r.setText(62, 60, f7.Text2.text());
-    r.setText(122, 60, f7.Text3.text());
-    for (const RecordSlot& slot : dataRecordLabelSlots()) {
-        if (slot.offset >= 182) {
-            r.setText(slot.offset, slot.width, f6.caption(slot.label));
-        }
+    for (std::size_t i = 0; i < v.stability.size(); ++i) {
+        v.stability[i] = f6.caption(dataRecordStabilitySlots()[i].label);
     }
-    for (const auto* slots : {&dataRecordTailSlots(), &dataRecordStabilitySlots()}) {
-        for (const RecordSlot& slot : *slots) {
-            r.setText(slot.offset, slot.width, f6.caption(slot.label));
-        }
-    }
-    for (std::size_t i = 0; i < 7; ++i) {
-        r.setText(DataNotesOffset + NoteWidth * i, NoteWidth, p.state.ReportNotes[i]);
-    }
+    return v;
 }
 
-void restoreDataRecord(app::Program& p, const platform::Record& r)
+} // namespace
+
+void applyBeamDataRecord(app::Program& p, const BeamDataValues& v)
 {
     report::Form6& f6 = p.form6;
-    for (const RecordSlot& slot : dataRecordLabelSlots()) {
-        if (slot.restored) {
-            f6.label(slot.label).setCaption(r.text(slot.offset, slot.width));
+    const std::vector<RecordSlot>& labels = dataRecordLabelSlots();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].restored) {
+            f6.label(labels[i].label).setCaption(v.labels[i]);
         }
     }
     f6.MnuBack.setEnabled(false);
-    for (std::size_t i = 0; i < 7; ++i) {
-        p.state.ReportNotes[i] = r.text(DataNotesOffset + NoteWidth * i, NoteWidth);
-    }
-    const std::int16_t steel = r.i16(DataSteelFlagOffset);
+    p.state.ReportNotes = v.notes;
     for (const char* name : {"Label32", "Label33", "Label47"}) {
-        f6.label(name).setVisible(steel != -1);
+        f6.label(name).setVisible(v.steel != -1);
     }
-    f6.label("Label176").setVisible(steel == -1);
-    f6.label("Label60").setCaption(steel == -1 ? "Min Bearing Length" : "Min Bearing Area");
-    for (const RecordSlot& slot : dataRecordTailSlots()) {
-        f6.label(slot.label).setCaption(r.text(slot.offset, slot.width));
+    f6.label("Label176").setVisible(v.steel == -1);
+    f6.label("Label60").setCaption(v.steel == -1 ? "Min Bearing Length" : "Min Bearing Area");
+    for (std::size_t i = 0; i < v.tail.size(); ++i) {
+        f6.label(dataRecordTailSlots()[i].label).setCaption(v.tail[i]);
     }
     if (f6.caption("Label12").empty()) {
         f6.label("Label12").setCaption("Beam Span");
     }
     p.beam.flags.DataRecordLoaded = -1;
-    const bool withStability = r.i16(0) != OlderLayout && steel == 0;
-    for (const RecordSlot& slot : dataRecordStabilitySlots()) {
-        f6.label(slot.label).setCaption(withStability ? r.text(slot.offset, slot.width) : std::string());
+    // A steel beam's record shows no stability rows; an older record has none.
+    const bool withStability = v.steel == 0;
+    for (std::size_t i = 0; i < v.stability.size(); ++i) {
+        f6.label(dataRecordStabilitySlots()[i].label)
+            .setCaption(withStability ? v.stability[i] : std::string());
     }
-}
-
-} // namespace
-
-bool dataRecordApplicable(const platform::Record& record, std::uint64_t fileLength)
-{
-    // The older layout ends before the stability rows; the reserved tail is never read.
-    return fileLength >= (record.i16(0) == OlderLayout ? 4569u : 4799u);
 }
 
 bool LoadDataRecord(app::Program& program)
 {
-    LoaderSteps steps;
-    steps.applicable = dataRecordApplicable;
-    steps.restore = [&](const platform::Record& record) { restoreDataRecord(program, record); };
-    return runLoader(program, RecordKind::BeamData, program.recordFiles.BeamDataRecord, steps) ==
+    return runLoader(program, RecordKind::BeamData, program.recordFiles.BeamDataRecord, decodeBeamDataRecord,
+                     [&](const BeamDataValues& values) { applyBeamDataRecord(program, values); }) ==
            LoadOutcome::Loaded;
 }
 
 void SaveDataRecord(app::Program& program)
 {
     WriterSteps steps;
-    steps.fill = [&](platform::Record& record) { fillDataRecord(program, record); };
+    steps.fill = [&](platform::Record& record) {
+        encodeBeamDataRecord(dataRecordFromForms(program, record), record);
+    };
     steps.confirmationTail = SavedParagraphs;
     runWriter(program, RecordKind::BeamData, program.recordFiles.BeamDataRecord, steps);
 }

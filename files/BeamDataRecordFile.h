@@ -2,9 +2,7 @@
 // stored, loaded back into the data record form, or copied as text.
 #pragma once
 
-#include "platform/core/Record.h"
-
-#include <cstdint>
+#include "files/BeamDataRecord.h"
 
 namespace app
 {
@@ -19,7 +17,8 @@ namespace files
 bool LoadDataRecord(app::Program& program);
 // Asks where to save and writes Form6's captions, the report header form's boxes and the notes.
 void SaveDataRecord(app::Program& program);
-// Whether an accepted record is whole for its layout.
-bool dataRecordApplicable(const platform::Record& record, std::uint64_t fileLength);
+// Puts an accepted record back into the data record form and the notes, in the wood or the steel layout
+// its flag names, and marks the form as showing a loaded record.
+void applyBeamDataRecord(app::Program& program, const BeamDataValues& values);
 
 } // namespace files

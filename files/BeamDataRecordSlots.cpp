@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace files
@@ -59,6 +60,9 @@ const std::vector<RecordSlot>& dataRecordLabelSlots()
         all.push_back({3572, 30, "Label170", true});
         all.push_back({3602, 20, "Label173", true});
         all.push_back({3622, 20, "Label174", true});
+        if (all.size() != DataRecordLabelSlotCount) {
+            throw std::logic_error("the data record's label slots and their count disagree");
+        }
         return all;
     }();
     return slots;

@@ -24,6 +24,10 @@ const std::vector<RecordSlot>& dataRecordTailSlots();
 // Label188 to Label194, the stability rows.
 const std::vector<RecordSlot>& dataRecordStabilitySlots();
 
+constexpr std::size_t DataRecordLabelSlotCount = 142;
+constexpr std::size_t DataRecordTailSlotCount = 6;
+constexpr std::size_t DataRecordStabilitySlotCount = 7;
+
 constexpr std::size_t DataRecordLength = 4809;
 constexpr std::size_t DataNotesOffset = 3662;
 constexpr std::size_t DataSteelFlagOffset = 4567;

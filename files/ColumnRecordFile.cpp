@@ -4,8 +4,10 @@
 
 #include "app/Program.h"
 #include "files/RecordFile.h"
+#include "platform/core/RecordFields.h"
 
 #include <array>
+#include <tuple>
 
 namespace files
 {
@@ -50,7 +52,41 @@ constexpr std::array<ColumnSlot<Form23>, 32> SteelSlots{{
     {&Form23::Label83, 549, 6},  {&Form23::Label84, 555, 6},
 }};
 
-template <typename FormT>
+static_assert(std::tuple_size_v<decltype(WoodColumnValues::captions)> == WoodSlots.size());
+static_assert(std::tuple_size_v<decltype(SteelColumnValues::captions)> == SteelSlots.size());
+
+template <class Io, class FormT, class Values>
+void walkColumnRecord(Io& io, std::span<const ColumnSlot<FormT>> slots, std::size_t notesOffset, Values& v)
+{
+    io.i16(0, v.marker);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        io.text(slots[i].offset, slots[i].width, v.captions[i]);
+    }
+    for (std::size_t i = 0; i < v.notes.size(); ++i) {
+        io.text(notesOffset + NoteWidth * i, NoteWidth, v.notes[i]);
+    }
+}
+
+template <class Values, class FormT>
+platform::DecodedRecord<Values> decodeColumn(std::span<const std::uint8_t> bytes, RecordKind kind,
+                                             std::span<const ColumnSlot<FormT>> slots,
+                                             std::size_t notesOffset)
+{
+    using Decoded = platform::DecodedRecord<Values>;
+    const RecordKindInfo& info = recordKind(kind);
+    if (!startsWithMarker(info, bytes)) {
+        return Decoded::refused(platform::RecordRefusal::WrongKind, info.wrongKindMessage);
+    }
+    if (bytes.size() < info.length) {
+        return Decoded::refused(platform::RecordRefusal::NotLoaded, info.loadFailed);
+    }
+    Decoded result;
+    platform::RecordFieldReader reader{platform::RecordView(bytes, info.length)};
+    walkColumnRecord(reader, slots, notesOffset, result.values);
+    return result;
+}
+
+template <typename FormT, class Values>
 void saveColumn(app::Program& p, RecordKind kind, FormT& form, std::span<const ColumnSlot<FormT>> slots,
                 std::size_t notesOffset, platform::Record& buffer)
 {
@@ -60,42 +96,31 @@ void saveColumn(app::Program& p, RecordKind kind, FormT& form, std::span<const C
     }
     WriterSteps steps;
     steps.fill = [&](platform::Record& r) {
-        for (const auto& slot : slots) {
-            r.setText(slot.offset, slot.width, (form.*slot.label).caption());
+        Values v;
+        v.marker = recordKind(kind).writtenMarker;
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            v.captions[i] = (form.*slots[i].label).caption();
         }
-        for (std::size_t i = 0; i < 7; ++i) {
-            r.setText(notesOffset + NoteWidth * i, NoteWidth,
-                      notes == NotesAnswer::Keep ? p.state.ReportNotes[i] : std::string());
+        if (notes == NotesAnswer::Keep) {
+            v.notes = p.state.ReportNotes;
         }
+        platform::RecordFieldWriter writer{r};
+        walkColumnRecord(writer, slots, notesOffset, v);
     };
     runWriter(p, kind, buffer, steps);
 }
 
-// A refused or foreign file leaves the form, the notes and the loaded flag alone; only the
-// load-failed flag tells the criteria form's load command to go back.
-template <typename FormT>
-void loadColumn(app::Program& p, RecordKind kind, FormT& form, std::span<const ColumnSlot<FormT>> slots,
-                std::size_t notesOffset, platform::Record& buffer, std::int16_t& loaded, std::int16_t& failed,
-                const char* notActive)
+template <typename FormT, class Values>
+void applyColumn(app::Program& p, FormT& form, std::span<const ColumnSlot<FormT>> slots, const Values& v,
+                 std::int16_t& loaded, std::int16_t& failed, const char* notActive)
 {
-    LoaderSteps steps;
-    const std::size_t length = recordKind(kind).length;
-    steps.applicable = [length](const platform::Record&, std::uint64_t fileLength) {
-        return fileLength >= length;
-    };
-    steps.restore = [&](const platform::Record& r) {
-        for (const auto& slot : slots) {
-            (form.*slot.label).setCaption(r.text(slot.offset, slot.width));
-        }
-        for (std::size_t i = 0; i < 7; ++i) {
-            p.state.ReportNotes[i] = r.text(notesOffset + NoteWidth * i, NoteWidth);
-        }
-        loaded = -1;
-        p.runtime.msgBox(notActive, platform::Buttons::OK, platform::Icon::None, "Korvanta");
-        failed = 0;
-    };
-    steps.cleanUp = [&] { failed = -1; };
-    runLoader(p, kind, buffer, steps);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        (form.*slots[i].label).setCaption(v.captions[i]);
+    }
+    p.state.ReportNotes = v.notes;
+    loaded = -1;
+    p.runtime.msgBox(notActive, platform::Buttons::OK, platform::Icon::None, "Korvanta");
+    failed = 0;
 }
 
 } // namespace
@@ -110,34 +135,77 @@ std::span<const ColumnSlot<Form23>> steelColumnSlots()
     return SteelSlots;
 }
 
+void encodeWoodColumnRecord(const WoodColumnValues& values, platform::Record& record)
+{
+    platform::RecordFieldWriter writer{record};
+    walkColumnRecord(writer, woodColumnSlots(), WoodColumnNotesOffset, values);
+}
+
+void encodeSteelColumnRecord(const SteelColumnValues& values, platform::Record& record)
+{
+    platform::RecordFieldWriter writer{record};
+    walkColumnRecord(writer, steelColumnSlots(), SteelColumnNotesOffset, values);
+}
+
+platform::DecodedRecord<WoodColumnValues> decodeWoodColumnRecord(std::span<const std::uint8_t> bytes)
+{
+    return decodeColumn<WoodColumnValues>(bytes, RecordKind::WoodColumn, woodColumnSlots(),
+                                          WoodColumnNotesOffset);
+}
+
+platform::DecodedRecord<SteelColumnValues> decodeSteelColumnRecord(std::span<const std::uint8_t> bytes)
+{
+    return decodeColumn<SteelColumnValues>(bytes, RecordKind::SteelColumn, steelColumnSlots(),
+                                           SteelColumnNotesOffset);
+}
+
+void applyWoodColumnRecord(app::Program& program, const WoodColumnValues& values)
+{
+    applyColumn(program, program.form19, woodColumnSlots(), values, program.record.WoodColRecordLoaded,
+                program.recordFiles.WoodColLoadFailed,
+                "The column data you have loaded is text and the values are not active.  You may print the "
+                "report as is, but to edit values you need to re-enter the column criteria in form 1.");
+}
+
+void applySteelColumnRecord(app::Program& program, const SteelColumnValues& values)
+{
+    applyColumn(program, program.form23, steelColumnSlots(), values, program.record.SteelColRecordLoaded,
+                program.recordFiles.SteelColLoadFailed,
+                "The steel column data you have loaded is text and the values are not active.  You may print "
+                "the report as is, but to edit values you need to re-enter the column criteria in form 1.");
+}
+
 void SaveWoodColumnRecord(app::Program& program)
 {
-    saveColumn(program, RecordKind::WoodColumn, program.form19, woodColumnSlots(), WoodColumnNotesOffset,
-               program.recordFiles.WoodColumnRecord);
+    saveColumn<Form19, WoodColumnValues>(program, RecordKind::WoodColumn, program.form19, woodColumnSlots(),
+                                         WoodColumnNotesOffset, program.recordFiles.WoodColumnRecord);
 }
 
 void SaveSteelColumnRecord(app::Program& program)
 {
-    saveColumn(program, RecordKind::SteelColumn, program.form23, steelColumnSlots(), SteelColumnNotesOffset,
-               program.recordFiles.SteelColumnRecord);
+    saveColumn<Form23, SteelColumnValues>(program, RecordKind::SteelColumn, program.form23,
+                                          steelColumnSlots(), SteelColumnNotesOffset,
+                                          program.recordFiles.SteelColumnRecord);
 }
 
+// A refused or foreign file leaves the form, the notes and the loaded flag alone; only the load-failed
+// flag tells the criteria form's load command to go back.
 void LoadWoodColumnRecord(app::Program& program)
 {
-    loadColumn(program, RecordKind::WoodColumn, program.form19, woodColumnSlots(), WoodColumnNotesOffset,
-               program.recordFiles.WoodColumnRecord, program.record.WoodColRecordLoaded,
-               program.recordFiles.WoodColLoadFailed,
-               "The column data you have loaded is text and the values are not active.  You may print the "
-               "report as is, but to edit values you need to re-enter the column criteria in form 1.");
+    std::int16_t& failed = program.recordFiles.WoodColLoadFailed;
+    runLoader(
+        program, RecordKind::WoodColumn, program.recordFiles.WoodColumnRecord, decodeWoodColumnRecord,
+        [&](const WoodColumnValues& values) { applyWoodColumnRecord(program, values); },
+        [&] { failed = -1; });
 }
 
 void LoadSteelColumnRecord(app::Program& program)
 {
-    loadColumn(program, RecordKind::SteelColumn, program.form23, steelColumnSlots(), SteelColumnNotesOffset,
-               program.recordFiles.SteelColumnRecord, program.record.SteelColRecordLoaded,
-               program.recordFiles.SteelColLoadFailed,
-               "The steel column data you have loaded is text and the values are not active.  You may print "
-               "the report as is, but to edit values you need to re-enter the column criteria in form 1.");
+    std::int16_t& failed = program.recordFiles.SteelColLoadFailed;
+    runLoader(
+        program, RecordKind::SteelColumn, program.recordFiles.SteelColumnRecord, decodeSteelColumnRecord,
+        [&](const SteelColumnValues& values) { applySteelColumnRecord(program, values); },
+        [&] { failed = -1; });
 }
 
 } // namespace files

@@ -2,10 +2,14 @@
 // the report notes, stored as text and loaded back for printing only.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <string>
 
 namespace app
 {
@@ -38,6 +42,29 @@ std::span<const ColumnSlot<columns::Form19>> woodColumnSlots();
 std::span<const ColumnSlot<columns::Form23>> steelColumnSlots();
 constexpr std::size_t WoodColumnNotesOffset = 919;
 constexpr std::size_t SteelColumnNotesOffset = 561;
+
+// A column record: the stored captions in the order of the kind's slot table, and the notes.
+template <std::size_t CaptionCount> struct ColumnRecordValues
+{
+    std::int16_t marker = 0;
+    std::array<std::string, CaptionCount> captions;
+    std::array<std::string, 7> notes;
+    bool operator==(const ColumnRecordValues&) const = default;
+};
+using WoodColumnValues = ColumnRecordValues<45>;
+using SteelColumnValues = ColumnRecordValues<32>;
+
+// Write every field over the record (at least the kind's length), the kind's marker included.
+void encodeWoodColumnRecord(const WoodColumnValues& values, platform::Record& record);
+void encodeSteelColumnRecord(const SteelColumnValues& values, platform::Record& record);
+// The decisions on a column record file's bytes: the kind's marker and a whole record; any text is taken.
+platform::DecodedRecord<WoodColumnValues> decodeWoodColumnRecord(std::span<const std::uint8_t> bytes);
+platform::DecodedRecord<SteelColumnValues> decodeSteelColumnRecord(std::span<const std::uint8_t> bytes);
+
+// Put an accepted record's captions back on the data record form and its notes into the report notes,
+// mark the record as loaded and say that its values are text.
+void applyWoodColumnRecord(app::Program& program, const WoodColumnValues& values);
+void applySteelColumnRecord(app::Program& program, const SteelColumnValues& values);
 
 // Ask for the notes, then where to save, and write the form's captions.
 void SaveWoodColumnRecord(app::Program& program);

@@ -5,9 +5,7 @@
 #include "app/Program.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
-#include "platform/core/RecordFields.h"
 
-#include <cmath>
 #include <string>
 
 namespace files
@@ -18,30 +16,7 @@ namespace
 
 namespace num = platform::num;
 
-constexpr std::uint64_t RecordLength = 38;
 constexpr const char* Title = "Korvanta";
-
-struct CustomPostValues
-{
-    std::int16_t PostFc = 0;
-    float PostE = 0.0f;
-    std::string PostSpecies;
-};
-
-// The one field list: the marker at 0 is the pattern's own.
-template <typename Fields, typename Values> void walk(const Fields& f, Values& v)
-{
-    f.i16(2, v.PostFc);
-    f.f32(4, v.PostE);
-    f.text(8, 30, v.PostSpecies);
-}
-
-CustomPostValues readValues(const platform::Record& r)
-{
-    CustomPostValues v;
-    walk(platform::RecordFieldReader{r}, v);
-    return v;
-}
 
 void show(app::Program& p, const char* message)
 {
@@ -78,14 +53,12 @@ bool entriesDocumented(app::Program& p)
 
 } // namespace
 
-bool customPostApplicable(const platform::Record& r, std::uint64_t fileLength)
+void applyCustomPostValues(app::Program& program, const CustomPostValues& v)
 {
-    if (fileLength < RecordLength) {
-        return false;
-    }
-    const CustomPostValues v = readValues(r);
-    // Below 0.05 the E shows as ".0", which its box empties.
-    return v.PostFc > 0 && std::isfinite(v.PostE) && v.PostE >= 0.05f;
+    columns::Form18& f = program.form18;
+    f.cFcText.setText(num::numberText(static_cast<int>(v.PostFc)));
+    f.cEtext.setText(num::format(v.PostE, "#.0"));
+    f.ColSpeciesCombo.setText(v.PostSpecies);
 }
 
 void SaveCustomPostValues(app::Program& program)
@@ -101,23 +74,16 @@ void SaveCustomPostValues(app::Program& program)
         v.PostFc = num::toInt16(f.cFcText.text());
         v.PostE = num::toSingle(f.cEtext.text());
         v.PostSpecies = f.ColSpeciesCombo.text();
-        walk(platform::RecordFieldWriter{r}, v);
+        encodeCustomPostValuesRecord(v, r);
     };
     runWriter(program, RecordKind::CustomPost, program.recordFiles.CustomPostValuesRecord, steps);
 }
 
 void LoadCustomPostValues(app::Program& program)
 {
-    columns::Form18& f = program.form18;
-    LoaderSteps steps;
-    steps.applicable = customPostApplicable;
-    steps.restore = [&f](const platform::Record& r) {
-        const CustomPostValues v = readValues(r);
-        f.cFcText.setText(num::numberText(static_cast<int>(v.PostFc)));
-        f.cEtext.setText(num::format(v.PostE, "#.0"));
-        f.ColSpeciesCombo.setText(v.PostSpecies);
-    };
-    runLoader(program, RecordKind::CustomPost, program.recordFiles.CustomPostValuesRecord, steps);
+    runLoader(program, RecordKind::CustomPost, program.recordFiles.CustomPostValuesRecord,
+              decodeCustomPostValuesRecord,
+              [&](const CustomPostValues& values) { applyCustomPostValues(program, values); });
 }
 
 } // namespace files

@@ -2,9 +2,7 @@
 // and loaded back into the column criteria form.
 #pragma once
 
-#include "platform/core/Record.h"
-
-#include <cstdint>
+#include "files/CustomPostValuesRecord.h"
 
 namespace app
 {
@@ -14,11 +12,8 @@ class Program;
 namespace files
 {
 
-constexpr std::int16_t CustomPostValuesMarker = 100;
-
-// Whether a record read from a file of this length is whole and holds values the form's entry checks
-// would keep once written: an Fc above 0 and a finite E that shows as at least ".1".
-bool customPostApplicable(const platform::Record& record, std::uint64_t fileLength);
+// Puts an accepted record's values into the column criteria form's custom post entries.
+void applyCustomPostValues(app::Program& program, const CustomPostValues& values);
 
 void SaveCustomPostValues(app::Program& program);
 void LoadCustomPostValues(app::Program& program);

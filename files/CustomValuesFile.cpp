@@ -5,7 +5,6 @@
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
 
-#include <cmath>
 #include <string>
 
 namespace files
@@ -16,7 +15,6 @@ namespace
 
 namespace num = platform::num;
 
-constexpr std::uint64_t RecordLength = 66;
 constexpr int CustomValuesListIndex = 8;
 
 std::int16_t flag(bool on)
@@ -76,13 +74,15 @@ void setMechanicalGrade(platform::CheckBox& box, std::int16_t stored)
     }
 }
 
-void restoreCustomValues(app::Program& p, const platform::Record& r)
+} // namespace
+
+void applyCustomValues(app::Program& p, const CustomValues& v)
 {
     scl::Form2& f = p.form2;
     beam::CalcFlags& flags = p.beam.flags;
     // The timber stop is decided before anything is set: with neither framing class stored the member
     // would be a timber or glu-lam, which repetitive use excludes.
-    if (r.i16(50) == 0 && r.i16(52) == 0 && !f.Wid6x.enabled()) {
+    if (v.class2x == 0 && v.class4x == 0 && !f.Wid6x.enabled()) {
         p.runtime.beep();
         p.runtime.msgBox(
             "Criteria chosen in Form 1 is inappropriate for 6x members. Repetitive use does not apply "
@@ -91,12 +91,12 @@ void restoreCustomValues(app::Program& p, const platform::Record& r)
             platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
         return;
     }
-    f.Wid2x.setValue(r.i16(50) != 0);
-    f.Wid4x.setValue(r.i16(52) != 0);
-    f.Wid6x.setValue(r.i16(54) != 0);
-    f.Roundoption.setValue(r.i16(60) != 0);
-    f.WidGLB.setValue(r.i16(56) != 0);
-    f.WidGLBHDR.setValue(r.i16(58) != 0);
+    f.Wid2x.setValue(v.class2x != 0);
+    f.Wid4x.setValue(v.class4x != 0);
+    f.Wid6x.setValue(v.timber != 0);
+    f.Roundoption.setValue(v.round != 0);
+    f.WidGLB.setValue(v.gluLam != 0);
+    f.WidGLBHDR.setValue(v.gluLamHeader != 0);
     if (f.Wid2x.value() || f.Wid4x.value() || f.Wid6x.value() || f.WidGLB.value() || f.WidGLBHDR.value()) {
         f.Frame3D4.setVisible(false);
         f.Frame3D2.setVisible(true);
@@ -108,48 +108,24 @@ void restoreCustomValues(app::Program& p, const platform::Record& r)
             f.LVLbut[i].setVisible(false);
         }
     }
-    f.Text1.setText(valueText(r.f32(2)));
-    f.Text2.setText(valueText(r.f32(6)));
-    f.Text3.setText(valueText(r.f32(10)));
-    f.Text4.setText(num::numberText(r.f32(14)));
-    f.Text5.setText(r.text(18, 30));
-    f.CustomIngradeSP.setValue(r.i16(48) != 0 ? 1 : 0);
-    flags.MELFlag = r.i16(64);
+    f.Text1.setText(valueText(v.fb));
+    f.Text2.setText(valueText(v.fv));
+    f.Text3.setText(valueText(v.fcPerp));
+    f.Text4.setText(num::numberText(v.e));
+    f.Text5.setText(v.species);
+    f.CustomIngradeSP.setValue(v.southernPine != 0 ? 1 : 0);
+    flags.MELFlag = v.mel;
     setMechanicalGrade(f.MELCheckbox, flags.MELFlag);
-    flags.MSRFlag = r.i16(62);
+    flags.MSRFlag = v.msr;
     setMechanicalGrade(f.MSRCheckbox, flags.MSRFlag);
     showEditionAlert(p);
 }
 
-} // namespace
-
-bool customValuesApplicable(const platform::Record& r, std::uint64_t fileLength)
-{
-    if (fileLength < RecordLength) {
-        return false;
-    }
-    for (std::size_t at : {2, 6, 10, 14}) {
-        const float value = r.f32(at);
-        if (!std::isfinite(value) || value < 0.0f) {
-            return false;
-        }
-    }
-    // The MSR and MEL flags are kept as stored, whatever they hold.
-    for (std::size_t at = 48; at <= 60; at += 2) {
-        const std::int16_t value = r.i16(at);
-        if (value != 0 && value != -1) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void LoadCustomValues(app::Program& program)
 {
-    LoaderSteps steps;
-    steps.applicable = customValuesApplicable;
-    steps.restore = [&](const platform::Record& record) { restoreCustomValues(program, record); };
-    runLoader(program, RecordKind::CustomValues, program.recordFiles.CustomValuesRecord, steps);
+    runLoader(program, RecordKind::CustomValues, program.recordFiles.CustomValuesRecord,
+              decodeCustomValuesRecord,
+              [&](const CustomValues& values) { applyCustomValues(program, values); });
 }
 
 void SaveCustomValues(app::Program& program)
@@ -165,20 +141,22 @@ void SaveCustomValues(app::Program& program)
     steps.fill = [&](platform::Record& r) {
         scl::Form2& f = program.form2;
         const beam::CalcFlags& flags = program.beam.flags;
-        r.setF32(2, num::toSingle(f.Text1.text()));
-        r.setF32(6, num::toSingle(f.Text2.text()));
-        r.setF32(10, num::toSingle(f.Text3.text()));
-        r.setF32(14, num::toSingle(f.Text4.text()));
-        r.setText(18, 30, f.Text5.text());
-        r.setI16(48, flag(f.CustomIngradeSP.checked()));
-        r.setI16(50, flag(f.Wid2x.value()));
-        r.setI16(52, flag(f.Wid4x.value()));
-        r.setI16(54, flag(f.Wid6x.value()));
-        r.setI16(56, flag(f.WidGLB.value()));
-        r.setI16(58, flag(f.WidGLBHDR.value()));
-        r.setI16(60, flag(f.Roundoption.value()));
-        r.setI16(62, flags.MSRFlag);
-        r.setI16(64, flags.MELFlag);
+        CustomValues v;
+        v.fb = num::toSingle(f.Text1.text());
+        v.fv = num::toSingle(f.Text2.text());
+        v.fcPerp = num::toSingle(f.Text3.text());
+        v.e = num::toSingle(f.Text4.text());
+        v.species = f.Text5.text();
+        v.southernPine = flag(f.CustomIngradeSP.checked());
+        v.class2x = flag(f.Wid2x.value());
+        v.class4x = flag(f.Wid4x.value());
+        v.timber = flag(f.Wid6x.value());
+        v.gluLam = flag(f.WidGLB.value());
+        v.gluLamHeader = flag(f.WidGLBHDR.value());
+        v.round = flag(f.Roundoption.value());
+        v.msr = flags.MSRFlag;
+        v.mel = flags.MELFlag;
+        encodeCustomValuesRecord(v, r);
     };
     runWriter(program, RecordKind::CustomValues, program.recordFiles.CustomValuesRecord, steps);
 }

@@ -2,9 +2,7 @@
 // kept to be used again on the custom values form.
 #pragma once
 
-#include "platform/core/Record.h"
-
-#include <cstdint>
+#include "files/CustomValuesRecord.h"
 
 namespace app
 {
@@ -17,7 +15,8 @@ namespace files
 void LoadCustomValues(app::Program& program);
 void SaveCustomValues(app::Program& program);
 
-// Whether a custom values record is whole and holds only values the restore can apply.
-bool customValuesApplicable(const platform::Record& record, std::uint64_t fileLength);
+// Restores an accepted record into the custom values form and the MSR and MEL flags, switching the beam to
+// custom values when the record names a member class; stops at the timber check.
+void applyCustomValues(app::Program& program, const CustomValues& values);
 
 } // namespace files

@@ -38,31 +38,23 @@ std::string pathText(const std::filesystem::path& path)
 
 } // namespace
 
-void refuseRecord()
-{
-    platform::raise(platform::err::InvalidPropertyValue);
-}
-
 LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& buffer,
                       const LoaderSteps& steps)
 {
     const RecordKindInfo& info = recordKind(kind);
     platform::Runtime& runtime = program.runtime;
+    platform::RecordDecision decision;
     LoadOutcome outcome = LoadOutcome::Refused;
     const bool done = platform::leaveOnError(
         [&] {
             const auto path = runtime.fileDialog(dialogRequest(info, platform::FileDialogKind::Open), true);
-            platform::ReadResult read = platform::readRecord(*path, info.length);
-            // A file without a whole marker is no record of any kind.
-            if (read.fileLength < 2 || !acceptsMarker(info, read.record.i16(0))) {
-                outcome = LoadOutcome::WrongKind;
+            const platform::ReadResult read = platform::readRecord(*path, info.length);
+            decision = steps.decide(read.fileBytes());
+            if (!decision.accepted()) {
                 return;
             }
-            if (!steps.applicable(read.record, read.fileLength)) {
-                refuseRecord();
-            }
             buffer = read.record;
-            steps.restore(buffer);
+            steps.apply();
             outcome = LoadOutcome::Loaded;
         },
         [&](const platform::RuntimeError&) {
@@ -70,12 +62,19 @@ LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& 
                            info.loadFailedExclamation ? platform::Icon::Exclamation : platform::Icon::None,
                            Title);
         });
-    if (done && outcome == LoadOutcome::WrongKind) {
+    if (done && decision.refusal == platform::RecordRefusal::WrongKind) {
+        outcome = LoadOutcome::WrongKind;
         if (info.wrongKindBeep) {
             runtime.beep();
         }
-        runtime.msgBox(info.wrongKindMessage, platform::Buttons::OK,
+        runtime.msgBox(decision.message, platform::Buttons::OK,
                        info.wrongKindExclamation ? platform::Icon::Exclamation : platform::Icon::None, Title);
+    }
+    // A short or damaged record is reported as a failed load.
+    if (done && decision.refusal == platform::RecordRefusal::NotLoaded) {
+        runtime.msgBox(decision.message, platform::Buttons::OK,
+                       info.loadFailedExclamation ? platform::Icon::Exclamation : platform::Icon::None,
+                       Title);
     }
     if (outcome != LoadOutcome::Loaded && steps.cleanUp) {
         steps.cleanUp();

@@ -3,11 +3,15 @@
 #pragma once
 
 #include "files/RecordKinds.h"
+#include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace app
 {
@@ -42,17 +46,35 @@ enum class LoadOutcome
 
 struct LoaderSteps
 {
-    // Decides, before anything is touched, whether the accepted marker's record is whole for its
-    // version and holds only values the restore can apply. False shows the failure message.
-    std::function<bool(const platform::Record& record, std::uint64_t fileLength)> applicable;
-    // Restores the record into the forms and shared values.
-    std::function<void(const platform::Record& record)> restore;
+    // Decides on the file's bytes alone (the record's length, fewer for a short file) before anything is
+    // touched, and keeps an accepted record for apply. A refusal's message is shown as the kind shows it.
+    std::function<platform::RecordDecision(std::span<const std::uint8_t> bytes)> decide;
+    // Applies the accepted record to the forms and shared values.
+    std::function<void()> apply;
     // Runs after the failure message (and after a wrong kind): guards the loader set are cleared.
     std::function<void()> cleanUp;
 };
 
 LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& buffer,
                       const LoaderSteps& steps);
+
+// The loader of a kind whose decode gives a typed record: the record decode accepts goes to apply.
+template <class Values>
+LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& buffer,
+                      platform::DecodedRecord<Values> (*decode)(std::span<const std::uint8_t>),
+                      const std::type_identity_t<std::function<void(const Values&)>>& apply,
+                      std::function<void()> cleanUp = {})
+{
+    platform::DecodedRecord<Values> decoded;
+    LoaderSteps steps;
+    steps.decide = [&](std::span<const std::uint8_t> bytes) -> platform::RecordDecision {
+        decoded = decode(bytes);
+        return decoded;
+    };
+    steps.apply = [&] { apply(decoded.values); };
+    steps.cleanUp = std::move(cleanUp);
+    return runLoader(program, kind, buffer, steps);
+}
 
 struct WriterSteps
 {
@@ -67,9 +89,6 @@ struct WriterSteps
 
 // True when the record was written and confirmed.
 bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer, const WriterSteps& steps);
-
-// Raised inside a loader's restore or a writer's fill for a value that cannot be stored or applied.
-[[noreturn]] void refuseRecord();
 
 // The column writers' notes question, before their dialog.
 enum class NotesAnswer

@@ -172,4 +172,9 @@ bool acceptsMarker(const RecordKindInfo& info, std::int16_t marker)
     return std::find(info.acceptedMarkers.begin(), end, marker) != end;
 }
 
+bool startsWithMarker(const RecordKindInfo& info, std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= 2 && acceptsMarker(info, static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8)));
+}
+
 } // namespace files

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace files
@@ -47,5 +48,8 @@ struct RecordKindInfo
 
 const RecordKindInfo& recordKind(RecordKind kind);
 bool acceptsMarker(const RecordKindInfo& info, std::int16_t marker);
+// Whether a file's bytes begin with a whole marker the kind reads; a file without one is no record of
+// any kind.
+bool startsWithMarker(const RecordKindInfo& info, std::span<const std::uint8_t> bytes);
 
 } // namespace files

@@ -1,7 +1,8 @@
 // libFuzzer target of one record file loader (KORVANTA_FUZZ_KIND 1 criteria, 2 custom values, 3 data
 // record, 4 wood column record, 5 steel column record, 6 custom post values), run whole in one headless
-// program kept across inputs. Each input is either refused with nothing changed, or accepted; a crash, a
-// sanitizer report or a changed refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests
+// program kept across inputs: the dialog, the file, the decision and the apply step. Each input is either
+// refused with nothing changed, or accepted as its decode accepts it; a crash, a sanitizer report or a
+// changed refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests
 // write to tests/data/files.
 #include "FormSnapshots.h"
 #include "files/BeamCriteriaFile.h"
@@ -12,8 +13,10 @@
 #include "files/RecordKinds.h"
 #include "platform/headless/Driver.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <span>
 
 namespace
 {
@@ -47,20 +50,23 @@ constexpr files::RecordKind Kind = files::RecordKind::CustomPost;
 constexpr files::RecordKind Kind = files::RecordKind::BeamData;
 #endif
 
-bool applicable(const platform::Record& record, std::uint64_t length)
+// The decision the loader is held to: what the kind's decode accepts is applied, anything else changes
+// nothing.
+bool accepted(std::span<const std::uint8_t> bytes)
 {
     switch (Kind) {
     case files::RecordKind::BeamCriteria:
-        return files::criteriaRecordApplicable(record, length);
+        return files::decodeBeamCriteriaRecord(bytes).accepted();
     case files::RecordKind::CustomValues:
-        return files::customValuesApplicable(record, length);
+        return files::decodeCustomValuesRecord(bytes).accepted();
     case files::RecordKind::WoodColumn:
+        return files::decodeWoodColumnRecord(bytes).accepted();
     case files::RecordKind::SteelColumn:
-        return length >= files::recordKind(Kind).length; // only captions: any whole record is taken
+        return files::decodeSteelColumnRecord(bytes).accepted();
     case files::RecordKind::CustomPost:
-        return files::customPostApplicable(record, length);
+        return files::decodeCustomPostValuesRecord(bytes).accepted();
     default:
-        return files::dataRecordApplicable(record, length);
+        return files::decodeBeamDataRecord(bytes).accepted();
     }
 }
 
@@ -119,12 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(h.file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    const files::RecordKindInfo& info = files::recordKind(Kind);
-    platform::Record record(info.length);
-    for (std::size_t i = 0; i < std::min(size, info.length); ++i) {
-        record.bytes()[i] = data[i];
-    }
-    const bool accepted = size >= 2 && files::acceptsMarker(info, record.i16(0)) && applicable(record, size);
+    const bool accepted =
+        ::accepted(std::span<const std::uint8_t>(data, std::min(size, files::recordKind(Kind).length)));
 
     app::Program& p = h.program;
     const std::string before = accepted ? std::string() : everything(p);
