@@ -6,11 +6,10 @@
 #include "files/BeamDataRecordSlots.h"
 #include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
+#include "platform/core/RecordTexts.h"
 
-#include <array>
 #include <cstdint>
 #include <span>
-#include <string>
 
 namespace files
 {
@@ -22,11 +21,11 @@ constexpr std::int16_t OlderDataRecordMarker = 555;
 struct BeamDataValues
 {
     std::int16_t marker = DataRecordMarker;
-    std::array<std::string, DataRecordLabelSlotCount> labels; // dataRecordLabelSlots()
-    std::array<std::string, 7> notes;
-    std::array<std::string, DataRecordTailSlotCount> tail;           // dataRecordTailSlots()
-    std::int16_t steel = 0;                                          // -1 for a steel beam's record
-    std::array<std::string, DataRecordStabilitySlotCount> stability; // empty in the older layout
+    platform::RecordTexts<DataRecordLabelSlotCount> labels; // dataRecordLabelSlots()
+    platform::RecordTexts<7> notes;
+    platform::RecordTexts<DataRecordTailSlotCount> tail;           // dataRecordTailSlots()
+    std::int16_t steel = 0;                                        // -1 for a steel beam's record
+    platform::RecordTexts<DataRecordStabilitySlotCount> stability; // empty in the older layout
     bool operator==(const BeamDataValues&) const = default;
 };
 

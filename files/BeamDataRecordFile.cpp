@@ -25,25 +25,26 @@ BeamDataValues dataRecordFromForms(app::Program& p, const platform::Record& reco
     report::Form6& f6 = p.form6;
     report::Form7& f7 = p.form7;
     BeamDataValues v;
-    const std::vector<RecordSlot>& labels = dataRecordLabelSlots();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        switch (labels[i].offset) {
+    for (const RecordSlot& slot : dataRecordLabelSlots()) {
+        switch (slot.offset) {
         case 2:
-            v.labels[i] = f7.Text1.text();
+            v.labels.push_back(f7.Text1.text());
             break;
         case 62:
-            v.labels[i] = f7.Text2.text();
+            v.labels.push_back(f7.Text2.text());
             break;
         case 122:
-            v.labels[i] = f7.Text3.text();
+            v.labels.push_back(f7.Text3.text());
             break;
         default:
-            v.labels[i] = f6.caption(labels[i].label);
+            v.labels.push_back(f6.caption(slot.label));
         }
     }
-    v.notes = p.state.ReportNotes;
-    for (std::size_t i = 0; i < v.tail.size(); ++i) {
-        v.tail[i] = f6.caption(dataRecordTailSlots()[i].label);
+    for (const std::string& note : p.state.ReportNotes) {
+        v.notes.push_back(note);
+    }
+    for (const RecordSlot& slot : dataRecordTailSlots()) {
+        v.tail.push_back(f6.caption(slot.label));
     }
     // A loaded record keeps its own layout when saved again; otherwise the last calculation decides.
     if (p.beam.flags.DataRecordLoaded == -1) {
@@ -51,8 +52,8 @@ BeamDataValues dataRecordFromForms(app::Program& p, const platform::Record& reco
     } else {
         v.steel = p.beam.flags.SteelBeamFlag == -1 ? std::int16_t{-1} : std::int16_t{0};
     }
-    for (std::size_t i = 0; i < v.stability.size(); ++i) {
-        v.stability[i] = f6.caption(dataRecordStabilitySlots()[i].label);
+    for (const RecordSlot& slot : dataRecordStabilitySlots()) {
+        v.stability.push_back(f6.caption(slot.label));
     }
     return v;
 }
@@ -69,7 +70,9 @@ void applyBeamDataRecord(app::Program& p, const BeamDataValues& v)
         }
     }
     f6.MnuBack.setEnabled(false);
-    p.state.ReportNotes = v.notes;
+    for (std::size_t i = 0; i < v.notes.size(); ++i) {
+        p.state.ReportNotes[i] = v.notes[i];
+    }
     for (const char* name : {"Label32", "Label33", "Label47"}) {
         f6.label(name).setVisible(v.steel != -1);
     }
@@ -86,7 +89,7 @@ void applyBeamDataRecord(app::Program& p, const BeamDataValues& v)
     const bool withStability = v.steel == 0;
     for (std::size_t i = 0; i < v.stability.size(); ++i) {
         f6.label(dataRecordStabilitySlots()[i].label)
-            .setCaption(withStability ? v.stability[i] : std::string());
+            .setCaption(withStability ? v.stability[i] : std::string_view());
     }
 }
 

@@ -7,7 +7,6 @@
 #include "platform/core/RecordFields.h"
 
 #include <array>
-#include <tuple>
 
 namespace files
 {
@@ -52,18 +51,18 @@ constexpr std::array<ColumnSlot<Form23>, 32> SteelSlots{{
     {&Form23::Label83, 549, 6},  {&Form23::Label84, 555, 6},
 }};
 
-static_assert(std::tuple_size_v<decltype(WoodColumnValues::captions)> == WoodSlots.size());
-static_assert(std::tuple_size_v<decltype(SteelColumnValues::captions)> == SteelSlots.size());
+static_assert(decltype(WoodColumnValues::captions)::size() == WoodSlots.size());
+static_assert(decltype(SteelColumnValues::captions)::size() == SteelSlots.size());
 
 template <class Io, class FormT, class Values>
 void walkColumnRecord(Io& io, std::span<const ColumnSlot<FormT>> slots, std::size_t notesOffset, Values& v)
 {
     io.i16(0, v.marker);
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        io.text(slots[i].offset, slots[i].width, v.captions[i]);
+        io.text(slots[i].offset, slots[i].width, v.captions, i);
     }
     for (std::size_t i = 0; i < v.notes.size(); ++i) {
-        io.text(notesOffset + NoteWidth * i, NoteWidth, v.notes[i]);
+        io.text(notesOffset + NoteWidth * i, NoteWidth, v.notes, i);
     }
 }
 
@@ -80,7 +79,11 @@ platform::DecodedRecord<Values> decodeColumn(std::span<const std::uint8_t> bytes
     if (bytes.size() < info.length) {
         return Decoded::refused(platform::RecordRefusal::NotLoaded, info.loadFailed);
     }
+    // The texts' room reserved once, as if every character were one byte: the captions fill the record
+    // from the marker to the notes.
     Decoded result;
+    result.values.captions.reserve(notesOffset - 2);
+    result.values.notes.reserve(result.values.notes.size() * NoteWidth);
     platform::RecordFieldReader reader{platform::RecordView(bytes, info.length)};
     walkColumnRecord(reader, slots, notesOffset, result.values);
     return result;
@@ -98,11 +101,11 @@ void saveColumn(app::Program& p, RecordKind kind, FormT& form, std::span<const C
     steps.fill = [&](platform::Record& r) {
         Values v;
         v.marker = recordKind(kind).writtenMarker;
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            v.captions[i] = (form.*slots[i].label).caption();
+        for (const auto& slot : slots) {
+            v.captions.push_back((form.*slot.label).caption());
         }
-        if (notes == NotesAnswer::Keep) {
-            v.notes = p.state.ReportNotes;
+        for (const std::string& note : p.state.ReportNotes) {
+            v.notes.push_back(notes == NotesAnswer::Keep ? note : std::string());
         }
         platform::RecordFieldWriter writer{r};
         walkColumnRecord(writer, slots, notesOffset, v);
@@ -117,7 +120,9 @@ void applyColumn(app::Program& p, FormT& form, std::span<const ColumnSlot<FormT>
     for (std::size_t i = 0; i < slots.size(); ++i) {
         (form.*slots[i].label).setCaption(v.captions[i]);
     }
-    p.state.ReportNotes = v.notes;
+    for (std::size_t i = 0; i < v.notes.size(); ++i) {
+        p.state.ReportNotes[i] = v.notes[i];
+    }
     loaded = -1;
     p.runtime.msgBox(notActive, platform::Buttons::OK, platform::Icon::None, "Korvanta");
     failed = 0;

@@ -4,12 +4,11 @@
 
 #include "platform/core/DecodedRecord.h"
 #include "platform/core/Record.h"
+#include "platform/core/RecordTexts.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string>
 
 namespace app
 {
@@ -47,8 +46,8 @@ constexpr std::size_t SteelColumnNotesOffset = 561;
 template <std::size_t CaptionCount> struct ColumnRecordValues
 {
     std::int16_t marker = 0;
-    std::array<std::string, CaptionCount> captions;
-    std::array<std::string, 7> notes;
+    platform::RecordTexts<CaptionCount> captions;
+    platform::RecordTexts<7> notes;
     bool operator==(const ColumnRecordValues&) const = default;
 };
 using WoodColumnValues = ColumnRecordValues<45>;

@@ -27,6 +27,7 @@ struct SCLDefaultsRecord
     std::int16_t Marker = 0;
     std::int16_t selectedProduct = 0;
     std::array<SCLValueEntry, SCLEntryCount> entries{};
+    bool operator==(const SCLDefaultsRecord&) const = default;
 };
 
 struct CustomSCLRecord
@@ -34,6 +35,7 @@ struct CustomSCLRecord
     std::int16_t Marker = 0;
     std::int16_t selectedProduct = 0;
     std::array<CustomSCLEntry, 2> custom{};
+    bool operator==(const CustomSCLRecord&) const = default;
 };
 
 SCLDefaultsRecord readSCLDefaults(const platform::Record& record);

@@ -99,15 +99,31 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos)
     return c;
 }
 
+std::size_t cp1252Utf8Length(std::span<const std::uint8_t> bytes)
+{
+    std::size_t length = 0;
+    for (const std::uint8_t byte : bytes) {
+        const char32_t c = decodeByte(byte);
+        length += c < 0x80 ? 1 : (c < 0x800 ? 2 : 3);
+    }
+    return length;
+}
+
 } // namespace
+
+void appendCp1252(std::string& utf8, std::span<const std::uint8_t> bytes)
+{
+    // Sized once: a record's texts are read by the hundred.
+    utf8.reserve(utf8.size() + cp1252Utf8Length(bytes));
+    for (const std::uint8_t byte : bytes) {
+        appendUtf8(utf8, decodeByte(byte));
+    }
+}
 
 std::string cp1252ToUtf8(std::string_view bytes)
 {
     std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        appendUtf8(out, decodeByte(static_cast<std::uint8_t>(byte)));
-    }
+    appendCp1252(out, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
     return out;
 }
 
@@ -120,6 +136,16 @@ std::string utf8ToCp1252(std::string_view utf8)
         out += encodeCodePoint(nextCodePoint(utf8, pos));
     }
     return out;
+}
+
+std::size_t utf8ToCp1252(std::string_view utf8, std::span<std::uint8_t> out)
+{
+    std::size_t pos = 0;
+    std::size_t written = 0;
+    while (pos < utf8.size() && written < out.size()) {
+        out[written++] = static_cast<std::uint8_t>(encodeCodePoint(nextCodePoint(utf8, pos)));
+    }
+    return written;
 }
 
 } // namespace platform

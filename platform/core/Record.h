@@ -49,11 +49,14 @@ class RecordView
     float f32(std::size_t offset) const;
     // As Record::text.
     std::string text(std::size_t offset, std::size_t width) const;
+    // The same text added to the end of utf8.
+    void appendText(std::size_t offset, std::size_t width, std::string& utf8) const;
     // The field's bytes as they lie, NULs and blanks included.
     std::string bytes(std::size_t offset, std::size_t width) const;
 
   private:
     void check(std::size_t offset, std::size_t width) const;
+    std::span<const std::uint8_t> textBytes(std::size_t offset, std::size_t width) const;
     std::uint8_t byte(std::size_t at) const { return at < m_bytes.size() ? m_bytes[at] : std::uint8_t{0}; }
     std::span<const std::uint8_t> m_bytes;
     std::size_t m_length;
@@ -81,6 +84,9 @@ std::uint64_t fileLength(const std::filesystem::path& path);
 void writeRecord(const std::filesystem::path& path, const Record& record);
 
 std::string cp1252ToUtf8(std::string_view bytes);
+void appendCp1252(std::string& utf8, std::span<const std::uint8_t> bytes);
 std::string utf8ToCp1252(std::string_view utf8);
+// Into a field: cut at the field's width; gives the number of bytes written.
+std::size_t utf8ToCp1252(std::string_view utf8, std::span<std::uint8_t> out);
 
 } // namespace platform

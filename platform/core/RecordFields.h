@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/core/Record.h"
+#include "platform/core/RecordTexts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,12 @@ struct RecordFieldReader
     void text(std::size_t offset, std::size_t width, std::string& value) const
     {
         value = record.text(offset, width);
+    }
+    // The next text of a run; the walk names the runs' texts in order.
+    template <std::size_t Count>
+    void text(std::size_t offset, std::size_t width, RecordTexts<Count>& texts, std::size_t) const
+    {
+        texts.append([&](std::string& utf8) { record.appendText(offset, width, utf8); });
     }
 };
 
@@ -41,6 +48,11 @@ struct RecordFieldWriter
     void text(std::size_t offset, std::size_t width, const std::string& value) const
     {
         record.setText(offset, width, value);
+    }
+    template <std::size_t Count>
+    void text(std::size_t offset, std::size_t width, const RecordTexts<Count>& texts, std::size_t index) const
+    {
+        record.setText(offset, width, texts[index]);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "platform/core/Record.h"
 
 #include "platform/core/FileError.h"
+#include "platform/core/RecordTexts.h"
 #include "platform/core/RuntimeError.h"
 
 #include <cmath>
@@ -157,6 +158,74 @@ TEST(RecordBuffer, TextIsCutPaddedTrimmedAndCp1252)
         all += static_cast<char>(byte);
     }
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+// Fields wider than a word are trimmed and checked eight bytes at a time; the rules stay those of the
+// narrow fields, on either side of each word boundary.
+TEST(RecordBuffer, WideFieldsFollowTheSameRules)
+{
+    const auto field = [](std::string head, std::size_t nuls) {
+        Bytes bytes(head.begin(), head.end());
+        bytes.resize(bytes.size() + nuls, 0);
+        bytes.resize(20, ' ');
+        return bytes;
+    };
+    struct Case
+    {
+        const char* what;
+        Bytes bytes;
+        std::string read;
+    };
+    const Case cases[] = {
+        {"all blank", Bytes(20, ' '), ""},
+        {"all NUL", Bytes(20, 0), ""},
+        {"text then NULs and blanks across a word", field("abcdefghijk", 6), "abcdefghijk"},
+        {"blank eighth byte before the end", field("abcdefghijkl ", 0), "abcdefghijkl"},
+        {"NUL inside", field(std::string("abcdefghij\0lm", 13), 0), "abcdefghij lm"},
+        {"a byte above 127 in the second word", field("abcdefghij\xB2", 0), "abcdefghij²"},
+        {"all twenty", Bytes(20, 'x'), std::string(20, 'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Record record(20);
+        record.bytes() = c.bytes;
+        EXPECT_EQ(record.text(0, 20), c.read);
+        Record written(20);
+        written.setText(0, 20, c.read);
+        EXPECT_EQ(written.text(0, 20), c.read);
+    }
+}
+
+// A view reads a file's bytes where they lie: a short file reads as one cut and filled with zeros.
+TEST(RecordView, ShortFileReadsAsZeros)
+{
+    const Bytes file{0x34, 0x12, 'a', 'b', 'c', ' ', 'd'};
+    const RecordView view(file, 16);
+    EXPECT_EQ(view.i16(0), 0x1234);
+    EXPECT_EQ(view.text(2, 12), "abc d");
+    EXPECT_EQ(view.text(8, 8), "");
+    EXPECT_EQ(view.i16(6), 'd');
+    EXPECT_EQ(view.f32(12), 0.0f);
+    EXPECT_EQ(view.bytes(4, 4), std::string("c d\0", 4));
+    EXPECT_THROW(view.i16(15), std::out_of_range);
+}
+
+TEST(RecordTexts, HoldARunInOrder)
+{
+    RecordTexts<3> texts;
+    texts.push_back("one");
+    texts.push_back("");
+    EXPECT_EQ(texts[0], "one");
+    EXPECT_EQ(texts[1], "");
+    EXPECT_EQ(texts[2], ""); // not yet added
+    RecordTexts<3> same;
+    same.push_back("one");
+    same.push_back("");
+    EXPECT_EQ(texts, same);
+    same.push_back("three");
+    EXPECT_NE(texts, same);
+    EXPECT_EQ(same[2], "three");
+    EXPECT_THROW(same.push_back("four"), std::length_error);
 }
 
 TEST(RecordBuffer, FieldsBeyondTheRecordAreRefused)
