@@ -1,6 +1,6 @@
 // The criteria form's "&DataRecord" entry as a user meets it: live whenever a beam's data record has been
-// composed, so that the user can go from the record to the criteria form and back; dead after a change
-// of the criteria and after leaving a record loaded from a file, until a record is composed again.
+// composed, so that the user can go from the record to the criteria form and back, and after criteria
+// are loaded; dead after a change of the criteria and after leaving a record loaded from a file.
 #include "RecordFixture.h"
 
 #include <optional>
@@ -41,6 +41,19 @@ class DataRecordMenu : public RecordTest
         driver.click(program.form3.CmdOK);
         ASSERT_TRUE(program.form5.visible());
         driver.click(program.form5.Command2);
+        ASSERT_TRUE(form6.visible());
+    }
+
+    // File > "Save Data Record..." through the report header form, back to the record.
+    void saveRecord(const char* name)
+    {
+        driver.menu(form6.MnuSaveData);
+        driver.answerFile(driver.folder() / name);
+        driver.answerMessage(MsgResult::OK); // saved
+        driver.answerMessage(MsgResult::No); // no criteria save now
+        driver.click(program.form7.Command1);
+        ASSERT_FALSE(driver.readFile(name).empty());
+        driver.click(program.form7.Command3); // Close
         ASSERT_TRUE(form6.visible());
     }
 
@@ -116,14 +129,7 @@ TEST_F(DataRecordMenu, LeavingALoadedRecordForTheCriteriaFormKillsTheEntry)
 {
     woodRecord("10");
     ASSERT_TRUE(form1.MnuDataRecord.enabled());
-    driver.menu(form6.MnuSaveData);
-    driver.answerFile(driver.folder() / "beam.Dat");
-    driver.answerMessage(MsgResult::OK); // saved
-    driver.answerMessage(MsgResult::No); // no criteria save now
-    driver.click(program.form7.Command1);
-    ASSERT_FALSE(driver.readFile("beam.Dat").empty());
-    driver.click(program.form7.Command3); // Close, back to the record
-    ASSERT_TRUE(form6.visible());
+    saveRecord("beam.Dat");
 
     driver.answerFile(driver.folder() / "beam.Dat");
     driver.menu(form6.MnuOpenData);
@@ -131,6 +137,36 @@ TEST_F(DataRecordMenu, LeavingALoadedRecordForTheCriteriaFormKillsTheEntry)
     driver.answerMessage(MsgResult::OK); // the record's text will be lost
     backToCriteria();
     EXPECT_FALSE(entryLive());
+}
+
+// The notice after loading criteria sends the user to the entry for the saved data record: it is live
+// then, and opens the record file the user picks.
+TEST_F(DataRecordMenu, LoadedCriteriaOpenTheirSavedRecordThroughTheEntry)
+{
+    woodRecord("10");
+    saveRecord("beam.Dat");
+    backToCriteria();
+    driver.answerFile(driver.folder() / "beam.CRI");
+    driver.answerMessage(MsgResult::OK);
+    driver.menu(form1.MnuSaveBeam);
+    type(form1.Span, "12");
+    ASSERT_FALSE(entryLive());
+
+    driver.answerFile(driver.folder() / "beam.CRI");
+    driver.clearMessages();
+    driver.menu(form1.MnuLoadBeam);
+    ASSERT_FALSE(driver.messages().empty());
+    EXPECT_EQ(driver.messages().back().text.substr(0, 36), "Your SAVED CRITERIA Has Been Loaded.");
+    EXPECT_EQ(form1.Span.text(), "10");
+    EXPECT_TRUE(entryLive());
+
+    driver.answerFile(driver.folder() / "beam.Dat");
+    driver.menu(form1.MnuDataRecord);
+    ASSERT_TRUE(form6.visible());
+    EXPECT_FALSE(form1.visible());
+    EXPECT_EQ(program.beam.flags.DataRecordLoaded, -1);
+    EXPECT_EQ(cap("Label61"), "10.0");
+    EXPECT_EQ(cap("Label62"), "500 #");
 }
 
 } // namespace recordtest
