@@ -4,6 +4,7 @@
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace
@@ -269,6 +270,24 @@ TEST_F(Form18Test, SteelModeAndBack)
     EXPECT_TRUE(f18.TimberButton.value());
     EXPECT_EQ(f18.cFcText.text(), "1150");
     EXPECT_TRUE(f18.cD2text.visible());
+}
+
+// "Standard Columns" has no command: it shows greyed, every other entry of the menu bar is live, and so
+// it stays when the form is opened again.
+TEST_F(Form18Test, StandardColumnsIsShownGreyed)
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(f18.MnuBack.caption(), "Standard Columns");
+        EXPECT_TRUE(f18.MnuBack.visible());
+        EXPECT_EQ(driver.unreachable(f18.MnuBack), "it is disabled");
+        for (platform::MenuItem* live : {&f18.MnuNewCol, &f18.MnuLoadWdCol, &f18.MnuLdStlCol, &f18.MnuExit,
+                                         &f18.MnuHelp, &f18.mnucolexit}) {
+            EXPECT_EQ(driver.unreachable(*live), std::nullopt) << live->name();
+        }
+        driver.menu(f18.mnucolexit);
+        driver.menu(program.form1.MnuColDesign);
+    }
 }
 
 TEST_F(Form18Test, ExitColumnsReturnsToTheCriteriaForm)
