@@ -204,6 +204,9 @@ QWidget* createControlWidget(Control& control, QWidget* parent)
         combo->setMaxVisibleItems(12);
         if (combo->lineEdit() != nullptr) {
             quietEditing(combo->lineEdit());
+            // The classic list completes nothing: a typed prefix of an entry would otherwise become
+            // that entry, and a pick on leaving the box, behind the user's back.
+            combo->setCompleter(nullptr);
         }
         widget = combo;
         break;
