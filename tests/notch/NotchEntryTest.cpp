@@ -295,15 +295,18 @@ TEST(NotchEntry, SpeciesTypedAndEditionChanges)
     EXPECT_EQ(program.notchValues.NotchNDSYear, 2005);
     EXPECT_EQ(f.SpecieCombo.text(), "Southern Pine"); // chosen again, same value under every edition
     EXPECT_EQ(f.Fvtextbox.text(), "175");
-    // The driver cannot type into a combo's edit field; the program's own write runs the same handling.
-    f.SpecieCombo.setText("Larch, select");
+    driver.retype(f.SpecieCombo, "Larch, select"); // the user's own species: its Fv is the user's too
     EXPECT_EQ(f.Fvtextbox.text(), "");
     driver.retype(f.Fvtextbox, "160");
     driver.choose(f.NDSyearList, "2012");
     EXPECT_EQ(f.SpecieCombo.text(), ""); // a typed species is lost with the edition change
     EXPECT_EQ(f.Fvtextbox.text(), "");
-    driver.retype(f.breadthtextbox, "4");
+    driver.type(f.SpecieCombo, "Larch, select");
+    driver.retype(f.Fvtextbox, "160");
+    driver.retype(f.breadthtextbox, "4"); // and with a change of breadth
+    EXPECT_EQ(f.SpecieCombo.text(), "");
     EXPECT_EQ(f.SpecieCombo.listIndex(), -1);
+    EXPECT_EQ(f.Fvtextbox.text(), "");
     expectCleanRun(driver);
 }
 

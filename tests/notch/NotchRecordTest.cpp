@@ -155,6 +155,35 @@ TEST(NotchRecord, RefusedTextsBeyondTheDoubleRangeLoadBack)
     expectCleanRun(driver);
 }
 
+// A species typed by hand has no list position: the record keeps -1 (bytes FF FF at 144) and the Fv
+// typed with it (text at 153); loaded, no species is chosen and the Fv box holds that Fv.
+TEST(NotchRecord, ATypedSpeciesIsKeptAsNoEntryWithItsFv)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    auto& f = openNotch(driver, program);
+    enterMember(driver, f, "1500", "3.5", "9.25");
+    driver.retype(f.SpecieCombo, "Larch, select");
+    driver.retype(f.Fvtextbox, "160");
+    driver.answerFile(driver.folder() / "larch.NWD");
+    driver.menu(f.MnuSave);
+    const auto saved = driver.readFile("larch.NWD");
+    ASSERT_EQ(saved.size(), 319u);
+    EXPECT_EQ(saved[144], 0xFF);
+    EXPECT_EQ(saved[145], 0xFF);
+    EXPECT_EQ(std::string(saved.begin() + 153, saved.begin() + 163), "160       ");
+
+    driver.answerMessage(platform::MsgResult::OK);
+    driver.menu(f.MnuNew);
+    ASSERT_EQ(f.SpecieCombo.text(), "Douglas Fir-Larch");
+    driver.answerFile(driver.folder() / "larch.NWD");
+    driver.menu(f.MnuLoad);
+    EXPECT_EQ(f.SpecieCombo.listIndex(), -1);
+    EXPECT_EQ(f.SpecieCombo.text(), "");
+    EXPECT_EQ(f.Fvtextbox.text(), "160");
+    expectCleanRun(driver);
+}
+
 TEST(NotchRecord, OlderLayoutLoads)
 {
     Driver driver;
