@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
-#include "files/RecordKinds.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 
@@ -44,10 +44,7 @@ void Form18::SaveStudColumnCriteria()
             request.filter = Filter;
             request.filterIndex = 2;
             request.overwritePrompt = true;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
+            const auto path = files::askRecordFile(m_program, request);
             v.columnProj = ColumnProj.text();
             v.columnDescription = ColumnDescription.text();
             v.columnID = columnID.text();
@@ -74,8 +71,8 @@ void Form18::SaveStudColumnCriteria()
             v.windDuration = DurWindTextbox.text();
             v.repWindStud = platform::num::numberText(RepWindStud.value());
             v.repIbc = platform::num::numberText(RepIBCCheck.value());
-            platform::writeRecord(*path, encodeStudColumnRecord(v));
-            runtime.msgBox("The Stud Column Record has been saved as\r\r   " + path->string());
+            platform::writeRecord(path, encodeStudColumnRecord(v));
+            runtime.msgBox("The Stud Column Record has been saved as\r\r   " + path.string());
         },
         [&](const platform::RuntimeError&) {
             runtime.msgBox(NotSaved, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
@@ -94,11 +91,8 @@ void Form18::LoadStudColumnCriteria()
             request.fileName = "*.Wsc";
             request.filter = Filter;
             request.filterIndex = 2;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
-            const platform::ReadResult read = platform::readRecord(*path, StudColumnRecordLength);
+            const auto path = files::askRecordFile(m_program, request);
+            const platform::ReadResult read = platform::readRecord(path, StudColumnRecordLength);
             const DecodedStudColumnRecord decoded = decodeStudColumnRecord(read.fileBytes());
             if (decoded.refusal == StudColumnRefusal::WrongKind) {
                 runtime.beep();

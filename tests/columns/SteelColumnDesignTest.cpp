@@ -3,6 +3,7 @@
 #include "columns/SteelColumnDesign.h"
 
 #include <cmath>
+#include <numbers>
 #include <gtest/gtest.h>
 
 namespace
@@ -74,7 +75,7 @@ TEST(SteelColumnDesign, EveryRowMatchesItsSection)
         {"8 x 8 x 1/4", 8, 0.25, tube},      {"8 x 8 x 3/8", 8, 0.375, tube},
         {"8 x 8 x 1/2", 8, 0.5, tube},
     };
-    constexpr double Pi = 3.14159265358979;
+    constexpr double Pi = std::numbers::pi;
     for (int row = 0; row < SteelColumnRowCount; ++row) {
         const Section& s = sections[row];
         const SteelColumnRow& r = SteelColumnTable[static_cast<std::size_t>(row)];
@@ -96,7 +97,7 @@ TEST(SteelColumnDesign, EveryRowMatchesItsSection)
             area = 4 * t * (b - t) - 3 * (4 - Pi) * t * t;
             // A rounded square of half-width h and corner radius R: the sharp square's I less the four
             // corner spandrels, each (1 - pi/4) R^2 at R (10 - 3 pi) / (12 - 3 pi) in from the corner.
-            auto inertia = [Pi](double h, double radius) {
+            auto inertia = [](double h, double radius) {
                 const double spandrel = (1 - Pi / 4) * radius * radius;
                 const double arm = h - radius * (10 - 3 * Pi) / (12 - 3 * Pi);
                 return std::pow(2 * h, 4) / 12 - 4 * spandrel * arm * arm;
