@@ -52,11 +52,15 @@ template <class Io, class Values> void walkCustomSCLRecord(Io& io, Values& v)
 struct Reader
 {
     platform::RecordView record;
+    bool texts = true; // false: the numbers alone, which decide whether the record can be applied
     void i16(std::size_t offset, std::int16_t& value) { value = record.i16(offset); }
     void f32(std::size_t offset, float& value) { value = record.f32(offset); }
     // The name's bytes as they lie, so that an entry never saved is written back as zeros.
     void bytes(std::size_t offset, std::size_t width, std::string& value)
     {
+        if (!texts) {
+            return;
+        }
         value = record.bytes(offset, width);
     }
 };
@@ -69,8 +73,10 @@ struct Writer
     void bytes(std::size_t offset, std::size_t width, const std::string& value)
     {
         auto& b = record.bytes();
+        // A name never given is stored as NULs, a short one padded with blanks.
+        const std::uint8_t pad = value.empty() ? std::uint8_t{0} : std::uint8_t{' '};
         for (std::size_t i = 0; i < width; ++i) {
-            b[offset + i] = i < value.size() ? static_cast<std::uint8_t>(value[i]) : std::uint8_t{' '};
+            b[offset + i] = i < value.size() ? static_cast<std::uint8_t>(value[i]) : pad;
         }
     }
 };
@@ -110,12 +116,15 @@ platform::DecodedRecord<Values> decode(std::span<const std::uint8_t> bytes, std:
     if (bytes.size() < length) {
         return Decoded::refused(platform::RecordRefusal::NotLoaded, message);
     }
+    // The numbers are judged before any name is read, so that a refusal reads no text.
     Decoded result;
-    Reader io{view};
-    walk(io, result.values);
+    Reader numbers{view, false};
+    walk(numbers, result.values);
     if (!isApplicable(result.values, bytes.size())) {
         return Decoded::refused(platform::RecordRefusal::NotLoaded, message);
     }
+    Reader io{view};
+    walk(io, result.values);
     return result;
 }
 

@@ -28,8 +28,9 @@ struct CustomSCLEntry
 {
     SCLValueEntry values;
     float exponent = 0; // x of the size factor (12 / d)^x
-    // The name as stored: 30 single-byte characters, NULs until it is first loaded or saved.
-    std::string name = std::string(SCLNameWidth, '\0');
+    // The name as stored: 30 single-byte characters once loaded or saved; empty before, which is stored
+    // as 30 NULs (so that an empty entry costs no allocation).
+    std::string name;
 
     bool operator==(const CustomSCLEntry&) const = default;
 };

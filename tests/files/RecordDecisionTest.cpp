@@ -3,14 +3,43 @@
 // program wrote reading back to the same bytes.
 #include "FileFixtures.h"
 #include "app/DefaultSettingsRecord.h"
+#include "columns/StudColumnRecord.h"
 #include "files/BeamCriteriaRecord.h"
 #include "files/BeamDataRecord.h"
 #include "files/ColumnRecordFile.h"
 #include "files/CustomPostValuesRecord.h"
 #include "files/CustomValuesRecord.h"
+#include "notch/NotchRecord.h"
 #include "scl/SCLRecords.h"
 
+#include <cstdlib>
 #include <functional>
+#include <new>
+
+// Every allocation of the test program is counted, so that a test can tell whether a step made one.
+namespace
+{
+thread_local long allocations = 0;
+}
+
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace filetest
 {
@@ -139,9 +168,31 @@ TEST(RecordDecision, RefusalsEarnTheirKindsMessages)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const long before = allocations;
         const RecordDecision decided = c.decide(c.bytes);
+        // A refusal is cheap: the fuzzers and a user's wrong file pay no allocation for it.
+        EXPECT_EQ(allocations, before);
         EXPECT_EQ(decided.refusal, c.refusal);
         EXPECT_EQ(decided.message.substr(0, c.message.size()), c.message);
+    }
+}
+
+// The notch and stud files: another kind's file and one cut short are refused without an allocation.
+TEST(RecordDecision, NotchAndStudRefusalsAllocateNothing)
+{
+    const Bytes notchFiles[] = {{}, record(319, 556), record(318, 112), record(278, 111)};
+    for (const Bytes& b : notchFiles) {
+        const long before = allocations;
+        const auto decided = notch::decodeNotchRecord(b);
+        EXPECT_EQ(allocations, before) << b.size();
+        EXPECT_FALSE(decided.accepted()) << b.size();
+    }
+    const Bytes studFiles[] = {{}, record(859, 556), record(858, 889)};
+    for (const Bytes& b : studFiles) {
+        const long before = allocations;
+        const auto decided = columns::decodeStudColumnRecord(b);
+        EXPECT_EQ(allocations, before) << b.size();
+        EXPECT_FALSE(decided.accepted()) << b.size();
     }
 }
 
