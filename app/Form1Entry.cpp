@@ -5,6 +5,7 @@
 #include "app/DesignHelpers.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 
 #include <array>

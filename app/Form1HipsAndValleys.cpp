@@ -4,6 +4,8 @@
 #include "app/Form1.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 
 #include <cmath>

@@ -3,7 +3,13 @@
 #include "app/ClearSelection.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
+#include "columns/Form23.h"
+#include "report/Form5.h"
+#include "report/Form6.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
 
 #include <initializer_list>
 

@@ -4,6 +4,8 @@
 #include "app/Program.h"
 #include "app/QuickTips.h"
 #include "platform/core/Traps.h"
+#include "report/Form16.h"
+#include "report/Form9.h"
 
 namespace app
 {

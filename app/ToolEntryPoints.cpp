@@ -1,7 +1,10 @@
 // Opening the column design and the notch check from the criteria form.
 #include "app/ToolEntryPoints.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
+#include "notch/FormNotchwise.h"
 
 namespace app
 {

@@ -2,12 +2,26 @@
 // menus.
 #include "columns/Form18.h"
 
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
 #include "columns/Form18Notes.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "files/ColumnRecordFile.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/RecordState.h"
 
 #include <array>
 

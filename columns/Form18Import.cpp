@@ -1,6 +1,8 @@
 // The reaction import of the column criteria form: a support reaction of the beam last calculated on
 // the beam path becomes the column's load, with the beam's load duration.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "columns/Form18.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"

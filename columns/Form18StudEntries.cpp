@@ -1,12 +1,15 @@
 // The stud frame's entry rules: the numeric check and zero rule of each box, the comma refusal, the
 // zone copying, the spacing and repetitive-use rules, the spinner; the species list and its lookup.
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/ColumnValueTables.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

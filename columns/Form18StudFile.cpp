@@ -1,6 +1,7 @@
 // The stud column file of the stud frame: the writer with its notes question and the loader, which
 // reads and checks the whole record before any box changes.
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
 #include "platform/core/Number.h"

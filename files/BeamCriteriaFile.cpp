@@ -2,10 +2,14 @@
 // each later one appends fields, and a loader restores only what the file's layout holds.
 #include "files/BeamCriteriaFile.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "files/BeamCriteriaRecord.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
 
 #include <cmath>
 #include <string>

@@ -1,8 +1,13 @@
 // Filling the beam criteria record from the forms.
 #include "files/BeamCriteriaRecord.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
+#include "scl/Form2.h"
 
 #include <string>
 

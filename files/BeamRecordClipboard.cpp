@@ -4,6 +4,7 @@
 
 #include "app/Program.h"
 #include "platform/core/Traps.h"
+#include "report/Form6.h"
 
 #include <array>
 #include <string_view>

@@ -1,12 +1,18 @@
 // FormNotchwise's load, the member and notch choices and the menus that leave, renew and explain the form.
 #include "notch/FormNotchwise.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "notch/NotchFormulas.h"
 #include "notch/NotchRoutines.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {

@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchRecord.h"
+#include "notch/NotchValues.h"
 #include "platform/core/Traps.h"
 
 #include <algorithm>

@@ -2,11 +2,17 @@
 // rules, boxes and notch picture, and the print command of the notch form.
 #include "notch/NotchwisePrintForm.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "notch/FormNotchwise.h"
 #include "notch/NotchPictures.h"
+#include "notch/NotchValues.h"
+#include "notch/StdSizesForm.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {

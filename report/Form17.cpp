@@ -2,9 +2,11 @@
 #include "report/Form17.h"
 
 #include "app/DesignHelpers.h"
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace report
 {

@@ -1,5 +1,6 @@
 // The loads block of the beam data record: the uniform load line and the table of point and partial
 // loads, with an overhanging beam's overhang rows moved up under its backspan rows.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/core/Number.h"
 #include "report/RecordCompose.h"

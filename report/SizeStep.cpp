@@ -1,8 +1,16 @@
 // The frame of the report's size-step buttons.
 #include "report/SizeStep.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
 #include "report/LoadReportForm.h"
+#include "report/MemberTests.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace report
 {

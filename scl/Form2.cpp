@@ -2,9 +2,14 @@
 // the close request.
 #include "scl/Form2.h"
 
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "files/CustomValuesFile.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
 #include "scl/LVLEstimate.h"
 #include "scl/SCLProductForm.h"
 

@@ -1,13 +1,18 @@
 // The SCL side of the custom values form: product choice, the two SCL files and the value buttons.
 #include "scl/SCLProductForm.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 #include "scl/SCLCatalogue.h"
 #include "scl/SCLRecords.h"
+#include "scl/SCLValueTable.h"
 
 #include <cmath>
 

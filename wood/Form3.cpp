@@ -2,9 +2,14 @@
 // close request.
 #include "wood/Form3.h"
 
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <array>

@@ -1,7 +1,11 @@
 // The depth step of the wood size test: the net depth and neighbours of the size in the selection boxes.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/DepthLadder.h"
+#include "wood/Form3.h"
 #include "wood/SizeTestInputs.h"
 
 namespace wood

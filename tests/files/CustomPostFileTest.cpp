@@ -3,6 +3,9 @@
 #include "files/CustomPostFile.h"
 
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "columns/Form18.h"
+#include "scl/Form2.h"
 
 #include <optional>
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 
 #include <sstream>
 #include <string>

@@ -3,6 +3,7 @@
 #include "platform/qt/QtHost.h"
 
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"

@@ -1,7 +1,9 @@
 // The Qt host's windows as a user meets them: frames follow each form's design, message boxes answer
 // their buttons' letters, and a window comes back where it was put.
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/Form4.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
