@@ -96,7 +96,7 @@ TEST(SteelColumnDesign, EveryRowMatchesItsSection)
             area = 4 * t * (b - t) - 3 * (4 - Pi) * t * t;
             // A rounded square of half-width h and corner radius R: the sharp square's I less the four
             // corner spandrels, each (1 - pi/4) R^2 at R (10 - 3 pi) / (12 - 3 pi) in from the corner.
-            auto inertia = [Pi](double h, double radius) {
+            auto inertia = [](double h, double radius) {
                 const double spandrel = (1 - Pi / 4) * radius * radius;
                 const double arm = h - radius * (10 - 3 * Pi) / (12 - 3 * Pi);
                 return std::pow(2 * h, 4) / 12 - 4 * spandrel * arm * arm;
