@@ -7,6 +7,7 @@
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "report/Form7.h"
 
 #include <string>

@@ -7,6 +7,7 @@
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <array>
 #include <string>

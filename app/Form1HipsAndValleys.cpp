@@ -7,6 +7,7 @@
 #include "app/SharedState.h"
 #include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <cmath>
 #include <string>

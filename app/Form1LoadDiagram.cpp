@@ -6,6 +6,7 @@
 #include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "report/Form11.h"
 #include "report/Form17.h"
 

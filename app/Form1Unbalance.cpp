@@ -7,6 +7,7 @@
 #include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 #include <vector>

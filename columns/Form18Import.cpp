@@ -6,6 +6,7 @@
 #include "columns/Form18.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

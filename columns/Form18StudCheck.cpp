@@ -8,6 +8,7 @@
 #include "columns/StudCheck.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

@@ -4,6 +4,7 @@
 #include "notch/NotchRecord.h"
 #include "notch/NotchValues.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 // with the data box rows that belong to the live-load and overhang checks.
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/Form5.h"
 #include "report/RecordCompose.h"

@@ -2,6 +2,8 @@
 // member with its spacing, the conditions line, the lateral support and the report headings.
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/Form5.h"
 #include "report/Form7.h"

@@ -1,9 +1,10 @@
 // The loads block of the beam data record: the uniform load line and the table of point and partial
 // loads, with an overhanging beam's overhang rows moved up under its backspan rows.
 #include "app/Form1.h"
-#include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/RecordCompose.h"
+#include "report/RecordState.h"
 
 #include <array>
 

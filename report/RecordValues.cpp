@@ -3,6 +3,8 @@
 // bearing lengths under the point loads.
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/forms/Runtime.h"
 #include "report/RecordCompose.h"

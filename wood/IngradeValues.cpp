@@ -2,7 +2,6 @@
 #include "app/Form1.h"
 #include "app/Program.h"
 #include "beam/BeamState.h"
-#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/DepthLadder.h"
 #include "wood/Form3.h"

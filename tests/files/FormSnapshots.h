@@ -5,6 +5,8 @@
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "beam/BeamState.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
 
 #include <sstream>
 #include <string>
