@@ -7,8 +7,9 @@
 
 namespace platform
 {
+class Form;
 class Runtime;
-}
+} // namespace platform
 
 namespace app
 {
@@ -119,6 +120,9 @@ class Program
     scl::SCLValues& SCLValueTable;     // SCL design values of the run, from and for the SCL files
 
     Form1& form1;
+    // Form1 as a plain window, for the forms that only show or hide it on the way back to the criteria:
+    // they need none of its controls, so they need not include its header.
+    platform::Form& form1Window;
     report::Form7& form7;
     Form13& form13;
     report::Form9& form9;   // load entry diagram

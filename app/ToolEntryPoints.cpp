@@ -1,7 +1,6 @@
 // Opening the column design and the notch check from the criteria form.
 #include "app/ToolEntryPoints.h"
 
-#include "app/Form1.h"
 #include "app/Program.h"
 #include "columns/Form18.h"
 #include "notch/FormNotchwise.h"
@@ -12,13 +11,13 @@ namespace app
 void OpenColumnDesign(Program& program)
 {
     program.form18.show();
-    program.form1.hide();
+    program.form1Window.hide();
 }
 
 void OpenNotchCheck(Program& program)
 {
     program.formNotchwise.show();
-    program.form1.hide();
+    program.form1Window.hide();
 }
 
 } // namespace app

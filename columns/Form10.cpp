@@ -2,7 +2,6 @@
 #include "columns/Form10.h"
 
 #include "app/DesignHelpers.h"
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -285,7 +284,7 @@ void Form10::MnuExit_Click()
     m_program.form20.unload();
     unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form10::MnuHelp_Click()

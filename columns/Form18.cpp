@@ -2,7 +2,6 @@
 // menus.
 #include "columns/Form18.h"
 
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -443,7 +442,7 @@ void Form18::MnuExit_Click()
     m_program.form10.unload();
     m_program.form23.unload();
     m_program.form28.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form18::MnuHelp_Click()

@@ -3,7 +3,6 @@
 // header form before they show it.
 #include "columns/Form19.h"
 
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -255,7 +254,7 @@ void Form19::MnuExit_Click()
     m_program.form20.unload();
     m_program.form10.unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form19::MnuBack_Click()

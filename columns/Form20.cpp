@@ -2,7 +2,6 @@
 #include "columns/Form20.h"
 
 #include "app/DesignHelpers.h"
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -311,7 +310,7 @@ void Form20::MnuExit_Click()
     unload();
     m_program.form10.unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form20::MnuHelp_Click()

@@ -2,7 +2,6 @@
 // its print and save commands mark the record kind for the report header form before they show it.
 #include "columns/Form23.h"
 
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -189,7 +188,7 @@ void Form23::MnuExit_Click()
     m_program.form20.unload();
     m_program.form10.unload();
     unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form23::MnuCriteria_Click()

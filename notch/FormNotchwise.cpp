@@ -1,7 +1,6 @@
 // FormNotchwise's load, the member and notch choices and the menus that leave, renew and explain the form.
 #include "notch/FormNotchwise.h"
 
-#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
@@ -95,7 +94,7 @@ void FormNotchwise::Form_QueryUnload(bool& cancel, platform::UnloadReason reason
     }
     m_program.notchwisePrintForm.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void FormNotchwise::MemberListBox_Click()
@@ -218,7 +217,7 @@ void FormNotchwise::MnuExit_Click()
     unload();
     m_program.notchwisePrintForm.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void FormNotchwise::MnuBack_Click()

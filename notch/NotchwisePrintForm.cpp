@@ -2,7 +2,6 @@
 // rules, boxes and notch picture, and the print command of the notch form.
 #include "notch/NotchwisePrintForm.h"
 
-#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
@@ -58,7 +57,7 @@ void NotchwisePrintForm::Form_QueryUnload(bool& cancel, platform::UnloadReason r
     }
     m_program.formNotchwise.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void NotchwisePrintForm::NotchwiseLoad()

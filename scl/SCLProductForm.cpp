@@ -1,7 +1,7 @@
 // The SCL side of the custom values form: product choice, the two SCL files and the value buttons.
 #include "scl/SCLProductForm.h"
 
-#include "app/Form1.h"
+#include "app/CriteriaChoices.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
@@ -168,7 +168,7 @@ void Form2Load(app::Program& program)
                 f2.ButG[i].setVisible(false);
                 f2.LabG[i].setVisible(false);
             }
-            if (!program.form1.group[7].value()) {
+            if (!app::SpeciesGroupChosen(program, 7)) {
                 return;
             }
             f2.CustomIngradeSP.setVisible(false);
@@ -177,7 +177,7 @@ void Form2Load(app::Program& program)
         [&program](const platform::RuntimeError&) {
             message(program, "Error loading Form 2, Load procedure", platform::Icon::Exclamation);
         });
-    if (!loaded || !program.form1.group[7].value()) {
+    if (!loaded || !app::SpeciesGroupChosen(program, 7)) {
         return;
     }
     readDefaultsFile(program);

@@ -5,7 +5,7 @@
 #include "wood/CalcWoodBeam.h"
 
 #include "app/BeamCriteriaSnapshot.h"
-#include "app/Form1.h"
+#include "app/CriteriaChoices.h"
 #include "app/OkCalculateForms.h"
 #include "app/Program.h"
 #include "beam/BeamState.h"
@@ -244,7 +244,7 @@ bool SizeTest::setSizeAndServiceFactors(const std::string& species)
     s.BreadthClass = m.BreadthClass;
     s.Fb = m.Fb;
     s.CF = m.CF;
-    s.wet = m_program.form1.Wet.checked();
+    s.wet = app::WetServiceChosen(m_program);
     s.southernPine = southernPine();
     s.incised = flags.IncisedOption == -1;
     s.nds1997 = m_criteria.NDS1997 == -1;

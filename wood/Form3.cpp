@@ -2,7 +2,6 @@
 // close request.
 #include "wood/Form3.h"
 
-#include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
@@ -106,7 +105,7 @@ void Form3::CmdOK_Click()
 
 void Form3::backmnu_Click()
 {
-    m_program.form1.show();
+    m_program.form1Window.show();
     unload();
 }
 
@@ -148,7 +147,7 @@ void Form3::MnuExit_Click()
 
 void Form3::MnuCriteria_Click()
 {
-    m_program.form1.show();
+    m_program.form1Window.show();
     unload();
 }
 

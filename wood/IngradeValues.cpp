@@ -1,5 +1,5 @@
 // The depth step of the wood size test: the net depth and neighbours of the size in the selection boxes.
-#include "app/Form1.h"
+#include "app/CriteriaChoices.h"
 #include "app/Program.h"
 #include "beam/BeamState.h"
 #include "wood/CalcWoodBeam.h"
@@ -21,8 +21,8 @@ void IngradeValues(app::Program& program)
     q.depth = depth;
     q.breadth = breadth;
     q.BreadthClass = m.BreadthClass;
-    q.southernPine = program.form1.group(5).value();
-    q.customValues = program.form1.group(8).value();
+    q.southernPine = app::SpeciesGroupChosen(program, 5);
+    q.customValues = app::SpeciesGroupChosen(program, 8);
     q.Wid6x = options.Wid6x;
     q.WidGLB = options.WidGLB;
     q.WidGLBHDR = options.WidGLBHDR;
