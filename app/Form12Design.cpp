@@ -11,6 +11,7 @@ void Form12::design()
 {
     setCaption("Korvanta Manual and Help File");
     setClientSize(10230, 7260);
+    setStartUpPosition(platform::StartUpPosition::CenterOwner);
     setBorderStyle(platform::BorderStyle::Fixed);
 
     label(Label1, nullptr, 1800, 480, 6432, 552, "Welcome to the Korvanta Manual");

@@ -115,6 +115,8 @@ bool Form1::loadCriteria()
     }
     s.RestoreSavedSelection = true;
     m_program.beam.flags.CriteriaLoadedFlag = -1;
+    // The notice sends the user to this entry for the data record saved with these criteria.
+    MnuDataRecord.setEnabled(true);
     return true;
 }
 

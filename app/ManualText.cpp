@@ -50,12 +50,13 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "load.\r\n",
         // 6
         "\r\n"
-        "Wood species come in a dozen groupings covering fifty-two species, in No.1 and No.2 grades, with "
-        "the design values of the most recent NDS; earlier editions can be chosen in the default settings. "
-        "You may also enter custom species values for 2x, multiple 2x, 4x, 6x and larger sawn lumber, for "
-        "glu-lam beams and for glu-lam headers (industrial grade, in the exact breadths of 3-1/2 and 5-1/2 "
-        "inches). Glu-lam beams come in two species groupings with four grades each; two of those grades are "
-        "laid up for overhanging beams.\r\n",
+        "The species list offers seven groupings of sawn lumber, each of two species (fourteen in all), in "
+        "No.1 and No.2 grades, with the design values of the most recent NDS; earlier editions can be chosen "
+        "in the default settings. The same list offers SCL beams, custom wood values and steel beams. With "
+        "custom values you may enter the values of any other species for 2x, multiple 2x, 4x, and 5x and "
+        "larger sawn lumber, for glu-lam beams and for glu-lam headers (industrial grade, in the exact "
+        "breadths of 3-1/2 and 5-1/2 inches). Glu-lam beams come in two species groupings with four grades "
+        "each; two of those grades are laid up for overhanging beams.\r\n",
         // 7
         "\r\n"
         "All loads and adjustments are entered on the one criteria form: duration of load, the total and "
@@ -122,10 +123,13 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "OK or Enter to test the beam; from there it proceeds like any other beam.\r\n"
         "\r\n"
         "SCLs are tested the same way: LVL (laminated veneer lumber), PSL (parallel strand lumber) and LSL "
-        "(laminated strand lumber). Their design values are set by each manufacturer and may change at any "
-        "time, so keep the values you enter current with the manufacturer's literature. SAVE AS DEFAULT "
-        "stores the values of the product you chose; the product you saved last comes up first the next "
-        "time.\r\n",
+        "(laminated strand lumber). Choose 'SCL Beams (LVL, PSL, LSL)' in the species box of Criteria Form "
+        "1, then the product in the list of the SCL form; its boxes show the values last saved for it, or "
+        "zeros while none are saved. Their design values are set by each manufacturer and may change at any "
+        "time, so keep the values you enter current with the manufacturer's literature. The Load button "
+        "fills in the values Korvanta holds for the product (for a product of your own, the values you "
+        "saved). The Save button stores the values in the boxes for the chosen product on the hard drive; "
+        "the product you saved last comes up first the next time.\r\n",
         // 14
         "\r\n"
         "DATA ENTRY OF LOADS AND LOAD LOCATIONS\r\n"
@@ -169,7 +173,7 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "\r\n"
         "BEAM WEIGHT is added automatically: 35 pounds per cubic foot for sawn members and glu-lams (at 19% "
         "moisture content), and 45 pounds per cubic foot for some LVL. To leave it out, tick the 'Neglect "
-        "beam self-weight' check box on form 1.\r\n",
+        "the beam self-weight' check box on form 1.\r\n",
         // 18
         "\r\n"
         "PRINTING\r\n"
@@ -191,9 +195,13 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "species group, the NDS edition, the printout font (Arial is recommended), 600 DPI printing, "
         "centered forms, and whether the default printer is set back after printing.\r\n"
         "\r\n"
-        "You can also store five pairs of commonly used live and total uniform loads. Click the PSF and PLF "
-        "buttons beside the uniform load boxes to step through them; they fill the boxes only while the "
-        "boxes are empty. Click the letter 'A' to clear the boxes again.\r\n",
+        "You can also store up to five pairs of commonly used live and total loads there. The PLF button "
+        "beside the uniform load boxes puts a pair into those boxes, and the PSF button of the tributary "
+        "calculator into its PSF boxes. With both boxes empty, a click shows the first pair, and each "
+        "further click the next one. After the fifth pair, or at the first pair left unset, a click empties "
+        "the boxes, and the next click starts again at the first pair. A load you typed yourself that is "
+        "none of the pairs stays as it is: click the letter 'A' beside the boxes to clear them first. While "
+        "no pair is set, the PLF button tells you where to set them.\r\n",
         // 21
         "\r\n"
         "SAVING YOUR WORK\r\n"
@@ -332,8 +340,14 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "Roof members supporting plaster, and floor members: live load L / 360, total load L / 240. On flat "
         "roofs allow for ponding.\r\n",
         // 32
-        "The dead load of seasoned lumber below 16% moisture content that stays dry may be reduced to 50% by "
-        "hand before you enter it. For creep, increase the dead load by a factor of 1.5 to 2.0.\r\n"
+        "Enter every load as it acts on the member; never reduce or increase a dead load by hand for creep. "
+        "Korvanta allows for creep itself: the dead load part of the deflection is multiplied by 1.5 (the "
+        "data record shows it as '(1.5) DL Defl='), and the total load deflection checked against its limit "
+        "includes it. With WET USE ticked the factor is 2.0; steel does not creep and keeps 1.0. Where no "
+        "live loads are entered, the whole deflection is multiplied, as if every load were dead load. "
+        "Lumber installed unseasoned warrants 2.0 as well, even where it then serves dry; Korvanta cannot "
+        "know this, so judge it as the engineer and check the long-term deflection with 2.0 by hand where "
+        "it applies.\r\n"
         "\r\n"
         "Other live load limits:\r\n"
         "\tCeilings not of plaster:\t\t\tL / 240\r\n"
@@ -386,10 +400,14 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         // 39
         "\r\n"
         "SELECTION FORM2\r\n"
-        "You choose breadth, depth and species. Korvanta adds the beam weight to the moment, adjusts Fb, E, "
-        "Fv and Fc for duration, repetitive use, size and wet use, reduces the maximum shear as the building "
-        "code allows, computes the total and live load deflections of the backspan and the overhang, and "
-        "repeats the test for the next smaller depth.\r\n"
+        "You choose breadth, depth and species. Korvanta adds the beam weight to the moment and adjusts the "
+        "design values for duration of load, repetitive use, size and wet use, each where the NDS applies "
+        "it. With 'Reduce shear loads at beam ends' ticked on form 1, it reduces the maximum shear as NDS "
+        "3.4.3.1 permits: the uniform loads within one member depth of a support are left out, and a point "
+        "load within that distance counts in proportion to its distance from the support (under NDS 1997 it "
+        "is left out whole). Tick it only where the member bears on its underside and the loads act on its "
+        "top. Korvanta then computes the total and live load deflections of the backspan and the overhang, "
+        "and repeats the test for the next smaller depth.\r\n"
         "\r\n"
         "Not covered: temperature, fire retardant treatment, pitch adjustment of snow loads, negative loads "
         "such as wind uplift, and floor live load reductions for areas over 150 sq ft.\r\n",
@@ -485,7 +503,11 @@ const std::array<const char*, ManualEntryCount>& manualEntryTexts()
         "Kf\t\tthe factor for built-up columns: 0.6 nailed, 0.75 bolted\r\n"
         "The column stability factor Cp is built from these elements:\r\n"
         "   FcE = KcE(E adj) / (le/d)²\r\n"
-        "KcE\t0.3 for visually graded and machine evaluated lumber\r\n"
+        "KcE\t0.3 for visually graded and machine evaluated lumber (NDS 1997 and 2001)\r\n"
+        "NDS 2005 and later use the minimum modulus of elasticity instead:\r\n"
+        "   FcE = 0.822 Emin' / (le/d)²\r\n"
+        "Emin'\tEmin adjusted for wet use and incising as E is; Korvanta takes Emin as 0.3653 E, the NDS "
+        "relation for visually graded sawn lumber\r\n"
         "c\t0.8 for sawn lumber\r\n"
         "E, Fc perpendicular, CF, Cd and Cm are as in beam design.\r\n",
         // 56

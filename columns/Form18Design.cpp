@@ -155,6 +155,7 @@ void Form18::design()
     menuSeparator(MnuSep2, MnuFile);
     menu(MnuExit, &MnuFile, "E&xit Columns");
     menu(MnuBack, nullptr, "Standard Columns");
+    MnuBack.setEnabled(false); // it has no command: greyed rather than a live entry that does nothing
     menu(MnuHelp, nullptr, "&Help");
     menu(mnucolexit, nullptr, "E&xit Columns");
 

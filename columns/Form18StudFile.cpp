@@ -4,6 +4,7 @@
 #include "app/SharedState.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "platform/forms/Runtime.h"
@@ -53,10 +54,7 @@ void Form18::SaveStudColumnCriteria()
             request.filter = Filter;
             request.filterIndex = 2;
             request.overwritePrompt = true;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
+            const auto path = files::askRecordFile(m_program, request);
             v.columnProj = ColumnProj.text();
             v.columnDescription = ColumnDescription.text();
             v.columnID = columnID.text();
@@ -83,8 +81,8 @@ void Form18::SaveStudColumnCriteria()
             v.windDuration = DurWindTextbox.text();
             v.repWindStud = platform::num::numberText(RepWindStud.value());
             v.repIbc = platform::num::numberText(RepIBCCheck.value());
-            platform::writeRecord(*path, encodeStudColumnRecord(v));
-            runtime.msgBox("The Stud Column Record has been saved as\r\r   " + path->string());
+            platform::writeRecord(path, encodeStudColumnRecord(v));
+            runtime.msgBox("The Stud Column Record has been saved as\r\r   " + path.string());
         },
         [&](const platform::RuntimeError&) {
             runtime.msgBox(NotSaved, platform::Buttons::OK, platform::Icon::Exclamation, "Korvanta");
@@ -103,11 +101,8 @@ void Form18::LoadStudColumnCriteria()
             request.fileName = "*.Wsc";
             request.filter = Filter;
             request.filterIndex = 2;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
-            const platform::ReadResult read = platform::readRecord(*path, StudColumnRecordLength);
+            const auto path = files::askRecordFile(m_program, request);
+            const platform::ReadResult read = platform::readRecord(path, StudColumnRecordLength);
             const std::size_t length =
                 static_cast<std::size_t>(std::min<std::uint64_t>(read.fileLength, StudColumnRecordLength));
             const DecodedStudColumnRecord decoded =

@@ -7,6 +7,8 @@
 #include "platform/forms/Runtime.h"
 
 #include <algorithm>
+#include <cctype>
+#include <system_error>
 
 namespace files
 {
@@ -38,7 +40,35 @@ std::string pathText(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
+// "*.Wsc" and "*.WSC" are one kind.
+std::string folderKey(std::string_view pattern)
+{
+    const std::size_t dot = pattern.rfind('.');
+    std::string key(dot == std::string_view::npos ? pattern : pattern.substr(dot + 1));
+    for (char& c : key) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
 } // namespace
+
+std::filesystem::path askRecordFile(app::Program& program, platform::FileDialogRequest request)
+{
+    auto& folders = program.recordFiles.lastFolders;
+    const std::string key = folderKey(request.fileName);
+    const auto last = folders.find(key);
+    // A folder removed since it was used gives way to the program's folder.
+    std::error_code error;
+    request.initialFolder = last != folders.end() && std::filesystem::is_directory(last->second, error)
+                                ? last->second
+                                : program.runtime.programFolder();
+    const auto path = program.runtime.fileDialog(request, true); // Cancel raises
+    if (path->has_parent_path()) {
+        folders[key] = path->parent_path();
+    }
+    return *path;
+}
 
 void refuseRecord()
 {
@@ -53,8 +83,8 @@ LoadOutcome runLoader(app::Program& program, RecordKind kind, platform::Record& 
     LoadOutcome outcome = LoadOutcome::Refused;
     const bool done = platform::leaveOnError(
         [&] {
-            const auto path = runtime.fileDialog(dialogRequest(info, platform::FileDialogKind::Open), true);
-            platform::ReadResult read = platform::readRecord(*path, info.length);
+            const auto path = askRecordFile(program, dialogRequest(info, platform::FileDialogKind::Open));
+            platform::ReadResult read = platform::readRecord(path, info.length);
             // A file without a whole marker is no record of any kind.
             if (read.fileLength < 2 || !acceptsMarker(info, read.record.i16(0))) {
                 outcome = LoadOutcome::WrongKind;
@@ -91,15 +121,15 @@ bool runWriter(app::Program& program, RecordKind kind, platform::Record& buffer,
     platform::Runtime& runtime = program.runtime;
     const bool written = platform::leaveOnError(
         [&] {
-            const auto path = runtime.fileDialog(dialogRequest(info, platform::FileDialogKind::Save), true);
+            const auto path = askRecordFile(program, dialogRequest(info, platform::FileDialogKind::Save));
             // The whole record is built in memory first: a failing field writes nothing at all.
             platform::Record record = buffer;
             record.setI16(0, info.writtenMarker);
             steps.fill(record);
-            platform::writeRecord(*path, record);
+            platform::writeRecord(path, record);
             buffer = record;
             runtime.msgBox(std::string(info.savedSentence) + "\r\r" + std::string(info.savedBlanks) +
-                               pathText(*path) + steps.confirmationTail,
+                               pathText(path) + steps.confirmationTail,
                            platform::Buttons::OK, platform::Icon::None, Title);
         },
         [&](const platform::RuntimeError&) {

@@ -4,9 +4,12 @@
 
 #include "files/RecordKinds.h"
 #include "platform/core/Record.h"
+#include "platform/forms/Types.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace app
@@ -31,7 +34,16 @@ struct RecordBuffers
     // one that did: the criteria form's load commands go back to it on -1.
     std::int16_t WoodColLoadFailed = 0;
     std::int16_t SteelColLoadFailed = 0;
+    // The folder a file of each kind was last picked in during the run, by the kind's extension in
+    // capitals ("CRI"); the run starts with none.
+    std::map<std::string, std::filesystem::path> lastFolders;
 };
+
+// The file dialog of one kind of record file, the kind named by the extension of the request's file
+// name pattern ("*.CRI", "*.nwd"). It opens in the folder a file of that kind was last picked in during
+// the run, the program's folder before that, and keeps the folder of the file picked. Cancel raises
+// the dialog's cancel error.
+std::filesystem::path askRecordFile(app::Program& program, platform::FileDialogRequest request);
 
 enum class LoadOutcome
 {

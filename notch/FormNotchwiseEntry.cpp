@@ -1,4 +1,6 @@
 // FormNotchwise's entry boxes, species and edition choice, factor controls, pitch toggle and help buttons.
+// A refused entry stays in its box for correction, so the captions, lists and factors a size selects read
+// a number beyond the Double range as no number (leadingNumberOrZero) and the handler goes on.
 #include "app/Program.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchFormulas.h"
@@ -69,7 +71,7 @@ void FormNotchwise::captionWetUse()
     switch (MemberListBox.listIndex()) {
     case 0:
     case 1:
-        WetUseCheckbox.setCaption(num::leadingNumber(breadthtextbox.text()) >= TimbersMinBreadthIn
+        WetUseCheckbox.setCaption(num::leadingNumberOrZero(breadthtextbox.text()) >= TimbersMinBreadthIn
                                       ? "Wet Use Factor = 1.0"
                                       : "Wet Use Factor = 0.97");
         break;
@@ -88,8 +90,8 @@ void FormNotchwise::captionFvUnit()
         return;
     }
     platform::TextBox& size = MemberListBox.listIndex() == 1 ? depthtextbox : breadthtextbox;
-    Label21.setCaption(num::leadingNumber(size.text()) >= TimbersMinBreadthIn ? "psi, TIMBER"
-                                                                              : "psi, DIMENSION");
+    Label21.setCaption(num::leadingNumberOrZero(size.text()) >= TimbersMinBreadthIn ? "psi, TIMBER"
+                                                                                    : "psi, DIMENSION");
 }
 
 void FormNotchwise::MaxVtextbox_Change()
@@ -189,7 +191,7 @@ void FormNotchwise::SpecieCombo_Click()
         return;
     }
     const auto fv = notchBaseFv(m_program.notchValues.NotchGluLam == -1, index,
-                                num::leadingNumber(breadthtextbox.text()));
+                                num::leadingNumberOrZero(breadthtextbox.text()));
     if (fv.has_value()) {
         Fvtextbox.setText(num::numberText(*fv));
     }
@@ -235,7 +237,7 @@ void FormNotchwise::WetUseCheckbox_Click()
     switch (MemberListBox.listIndex()) {
     case 0:
     case 1:
-        v.NotchCm = num::leadingNumber(breadthtextbox.text()) >= TimbersMinBreadthIn ? 1.0 : 0.97;
+        v.NotchCm = num::leadingNumberOrZero(breadthtextbox.text()) >= TimbersMinBreadthIn ? 1.0 : 0.97;
         break;
     case 2:
         v.NotchCm = 0.875;

@@ -1,5 +1,6 @@
 // FormNotchwise's "Save Notch..." and "Load Notch...": the dialogs, the record from and to the form.
 #include "app/Program.h"
+#include "files/RecordFile.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchRecord.h"
 #include "notch/NotchValues.h"
@@ -34,10 +35,7 @@ void FormNotchwise::MnuSave_Click()
             request.filter = "All Files (*.*)|*.*|Notchwise Files (*.NWD)|*.NWD|";
             request.filterIndex = 2;
             request.overwritePrompt = true;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
+            const auto path = files::askRecordFile(m_program, request);
             NotchRecordValues v;
             v.date = DateNW.text();
             v.projectName = ProjectNameNW.text();
@@ -67,8 +65,8 @@ void FormNotchwise::MnuSave_Click()
             v.criticalFv = CriticalfvLabel.caption();
             v.ratio = RatioFvLabel.caption();
             v.status = ShearStatusLabel.caption();
-            platform::writeRecord(*path, encodeNotchRecord(v));
-            runtime.msgBox("The Notchwise Record has been saved as\r\r   " + path->string(),
+            platform::writeRecord(path, encodeNotchRecord(v));
+            runtime.msgBox("The Notchwise Record has been saved as\r\r   " + path.string(),
                            platform::Buttons::OK, platform::Icon::None, "Notchwise");
         },
         [&](const platform::RuntimeError&) {
@@ -88,11 +86,8 @@ void FormNotchwise::MnuLoad_Click()
             request.fileName = "*.nwd";
             request.filter = "All Files (*.*)|*.*|Korvanta Files (*.nwd)|*.nwd|";
             request.filterIndex = 2;
-            const auto path = runtime.fileDialog(request, true);
-            if (!path.has_value()) {
-                platform::raise(platform::err::CancelSelected);
-            }
-            const platform::ReadResult read = platform::readRecord(*path, NotchRecordLength);
+            const auto path = files::askRecordFile(m_program, request);
+            const platform::ReadResult read = platform::readRecord(path, NotchRecordLength);
             const std::size_t length =
                 static_cast<std::size_t>(std::min<std::uint64_t>(read.fileLength, NotchRecordLength));
             const DecodedNotchRecord decoded =

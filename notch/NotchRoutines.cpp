@@ -1,5 +1,6 @@
 // The notch check's shared procedures over the notch form and NotchValues; the arithmetic itself is in
-// NotchFormulas.
+// NotchFormulas. A refused entry stays in its box for correction, so the status labels and the species
+// list read a number beyond the Double range as no number (leadingNumberOrZero) and go on.
 #include "notch/NotchRoutines.h"
 
 #include "app/Program.h"
@@ -66,11 +67,11 @@ void ShowDnStatus(app::Program& program)
         f.DNadequateLabel.setCaption("");
         return;
     }
-    const double dnIn = num::leadingNumber(dn);
+    const double dnIn = num::leadingNumberOrZero(dn);
     if (dnIn < program.notchValues.NotchMinDn) {
         f.DNadequateLabel.setCaption("< Min N.G.!");
         f.DNadequateLabel.setForeColor(Red);
-    } else if (num::leadingNumber(f.depthtextbox.text()) == dnIn) {
+    } else if (num::leadingNumberOrZero(f.depthtextbox.text()) == dnIn) {
         f.DNadequateLabel.setCaption("dn = d");
         f.DNadequateLabel.setForeColor(Black);
     } else {
@@ -83,7 +84,7 @@ void ApplyMinimumDn(app::Program& program)
 {
     FormNotchwise& f = program.formNotchwise;
     NotchValues& v = program.notchValues;
-    const double dIn = num::leadingNumber(f.depthtextbox.text());
+    const double dIn = num::leadingNumberOrZero(f.depthtextbox.text());
     if (dIn > 0) {
         const int member = f.MemberListBox.listIndex();
         const int notch = f.NotchListBox.listIndex();
@@ -109,8 +110,8 @@ void ShowNotchLengthStatus(app::Program& program)
         return;
     }
     // A tapered end cut may not reach into the middle third of the span: e at most 3 d.
-    const double eIn = num::leadingNumber(f.eTextbox.text());
-    const double dIn = num::leadingNumber(f.depthtextbox.text());
+    const double eIn = num::leadingNumberOrZero(f.eTextbox.text());
+    const double dIn = num::leadingNumberOrZero(f.depthtextbox.text());
     if (eIn > 3 * dIn) {
         f.eAdequateLabel.setCaption("> 3d  N.G.!");
         f.eAdequateLabel.setForeColor(Red);
@@ -131,7 +132,8 @@ void CalcRafterDn(app::Program& program)
             }
             v.NotchRd = num::leadingNumber(f.rdTextbox.text());
             v.NotchT = num::leadingNumber(f.tTextbox.text());
-            v.NotchB = num::leadingNumber(f.breadthtextbox.text());
+            // The seat cut does not depend on the breadth: a refused breadth must not stop it.
+            v.NotchB = num::leadingNumberOrZero(f.breadthtextbox.text());
             v.NotchD = num::leadingNumber(f.depthtextbox.text());
             if (v.NotchPitchInDegrees == 0) {
                 v.NotchRp = num::leadingNumber(f.rpTextbox.text());
@@ -155,7 +157,7 @@ void FillNotchSpeciesList(app::Program& program)
 {
     FormNotchwise& f = program.formNotchwise;
     const bool gluLam = program.notchValues.NotchGluLam == -1;
-    const double breadthIn = num::leadingNumber(f.breadthtextbox.text());
+    const double breadthIn = num::leadingNumberOrZero(f.breadthtextbox.text());
     f.SpecieCombo.clear();
     for (int i = 0; i < notchSpeciesCount(gluLam); ++i) {
         f.SpecieCombo.addItem(notchSpeciesText(gluLam, i, breadthIn));

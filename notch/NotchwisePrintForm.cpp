@@ -105,8 +105,13 @@ void NotchwisePrintForm::NotchwiseLoad()
             Label52.setCaption(f.MinSpanLabel.caption());
             Label55.setCaption(f.AngleLabel.caption());
             Label58.setCaption(f.AdjFvLabel.caption());
+            // The result is a stress fv or a force Vr' by the notch; its title and unit come with it.
+            Label60.setCaption(f.CritLabel.caption());
             Label61.setCaption(f.CriticalfvLabel.caption());
+            Label62.setCaption(f.CritPsiLabel.caption());
+            Label63.setCaption(f.RatioTitleLabel.caption());
             Label64.setCaption(f.RatioFvLabel.caption());
+            Label65.setCaption(f.RatioUnit.caption());
             Label28.setCaption(f.ShearStatusLabel.caption());
             Label68.setCaption(f.DnMinimum.caption());
         },

@@ -36,6 +36,7 @@ void StdSizesForm::design()
 {
     setCaption("Korvanta    Standard Member Sizes ");
     setClientSize(5880, 3780);
+    setStartUpPosition(platform::StartUpPosition::CenterOwner);
 
     frame3D(SSFrame, nullptr, 288, 180, 5376, 2928, "Solid Sawn Wood");
     sizeRows(SSFrame, SSBreadthTitle, SSDepthTitle, SSNominalTitle, BreadthSSList, SSXLabel, DepthSSList,

@@ -55,6 +55,11 @@ class Form16 final : public platform::Form
     platform::ControlArray<platform::Line> HipEdge{*this, "HipEdge", 0, 1};
     platform::ControlArray<platform::Line> HipRafter{*this, "HipRafter", 0, 5};
     platform::ControlArray<platform::Shape> Wall{*this, "Wall", 0, 4};
+    // Leader lines from the captions to their parts, each with a thick tick where it meets the part:
+    // the non-supported ridge, the supported ridge, the valley beam, R2, the rafters, the wall and
+    // the hip ridge.
+    platform::ControlArray<platform::Line> Leader{*this, "Leader", 0, 6};
+    platform::ControlArray<platform::Line> LeaderTick{*this, "LeaderTick", 0, 6};
 
   private:
     void design() override; // Form16Design.cpp

@@ -2,6 +2,8 @@
 #include "app/DesignHelpers.h"
 #include "report/Form16.h"
 
+#include <cmath>
+
 namespace report
 {
 
@@ -54,6 +56,16 @@ void rafter(platform::Line& line, double x1, double y1, double x2, double y2)
 {
     line.setPoints(x1, y1, x2, y2);
     line.setBorderColor(Blue);
+}
+
+// A thin line from beside a caption to the part it names, ending in a short thick tick on the part.
+void leader(platform::Line& line, platform::Line& tick, double fromX, double fromY, double toX, double toY)
+{
+    constexpr double tickLength = 60;
+    line.setPoints(fromX, fromY, toX, toY);
+    const double back = tickLength / std::hypot(toX - fromX, toY - fromY);
+    tick.setPoints(toX - (toX - fromX) * back, toY - (toY - fromY) * back, toX, toY);
+    tick.setBorderWidth(3);
 }
 
 void wall(platform::Shape& shape, double left, double top, double width, double height)
@@ -137,6 +149,17 @@ void Form16::design()
     wall(Wall(2), 1080, 5220, 2895, 75);
     wall(Wall(3), 3900, 1560, 75, 735);
     wall(Wall(4), 3240, 2220, 735, 75);
+
+    // Leaders: to the top edge of the valley plan, to its left edge, to the valley beam between two
+    // rafters, to the outer corner of the walls where the valley beam ends, to the upper rafter of the
+    // hip plan, to the right wall, and to the hip ridge.
+    leader(Leader(0), LeaderTick(0), 3690, 660, 3540, 900);
+    leader(Leader(1), LeaderTick(1), 1650, 1710, 2580, 1710);
+    leader(Leader(2), LeaderTick(2), 4590, 1590, 3600, 1920);
+    leader(Leader(3), LeaderTick(3), 4065, 2430, 3975, 2295);
+    leader(Leader(4), LeaderTick(4), 750, 4080, 1380, 4500);
+    leader(Leader(5), LeaderTick(5), 4590, 3870, 3975, 4020);
+    leader(Leader(6), LeaderTick(6), 2200, 5430, 1620, 4740);
 
     Cmd_OK.click([this] { Cmd_OK_Click(); });
 }

@@ -19,6 +19,7 @@ void Form17::design()
 {
     setCaption(" Uniformly Increasing Load");
     setClientSize(6405, 3015);
+    setStartUpPosition(platform::StartUpPosition::CenterOwner);
     setBorderStyle(platform::BorderStyle::Fixed);
     label(TLdLabel, nullptr, 2880, 1260, 2055, 255, "");
     TLdLabel.setAlignment(platform::Alignment::Center);

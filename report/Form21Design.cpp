@@ -17,6 +17,7 @@ void Form21::design()
 {
     setCaption(" Korvanta Report Notes");
     setClientSize(8655, 3960);
+    setStartUpPosition(platform::StartUpPosition::CenterOwner);
     setBorderStyle(platform::BorderStyle::FixedDialog);
 
     label(Label1, nullptr, 1320, 600, 6195, 255,

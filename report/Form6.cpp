@@ -1,5 +1,6 @@
 // The data record form's activation: the readiness test, the Back menus, the composition of the
-// record section by section, the selection status and the automatic steps.
+// record section by section, the criteria form's data record entry, the selection status and the
+// automatic steps.
 #include "report/Form6.h"
 
 #include "app/Form1.h"
@@ -132,6 +133,9 @@ void Form6::Form_Activate()
     MnuBack.setEnabled(true);
     backmnu.setEnabled(true);
     if (composeRecord()) {
+        // The criteria form's entry shows this record again until a change of the criteria clears
+        // the selection; a record loaded from a file is never composed and does not enable it.
+        m_program.form1.MnuDataRecord.setEnabled(true);
         automaticSteps();
     }
 }

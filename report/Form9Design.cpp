@@ -45,6 +45,7 @@ void Form9::design()
 {
     setCaption(" Korvanta       Load Entry Diagram");
     setClientSize(8595, 7365);
+    setStartUpPosition(platform::StartUpPosition::CenterOwner);
     setBorderStyle(platform::BorderStyle::Sizable);
     setFont(boldSans());
 

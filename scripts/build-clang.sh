@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds everything with Debian's clang into build-clang/, warnings as errors, and runs
-# the headless tests; the main build and CI use g++.
+# the tests; the main build uses g++, and CI builds and tests with both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Korvanta and starts it.
+# Builds the program alone (not the tests or benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh korvanta
 exec build/korvanta "$@"

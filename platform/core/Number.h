@@ -36,6 +36,12 @@ std::string numberText(int value);
 // The longest number at the start of the text; no number reads 0. A value beyond the Double range is error 6.
 double leadingNumber(std::string_view text);
 
+// The same reading for what a form shows about a box whose own check judges the text (status labels,
+// captions, the lists and values a size selects): a number beyond the Double range is no valid number
+// and reads 0, as a text without a number does, so the handler goes on after the box's refusal. A
+// calculation reads leadingNumber, whose error stops it rather than let it go on without the value.
+double leadingNumberOrZero(std::string_view text);
+
 // The whole text (trimmed of spaces and tabs) is one finite number; commas only as thousands separators.
 bool isNumberText(std::string_view text);
 

@@ -154,9 +154,8 @@ StrictResult scanStrict(std::string_view text)
     return {Strict::Number, *value};
 }
 
-} // namespace
-
-double leadingNumber(std::string_view text)
+// The longest number at the start of the text; nullopt when it lies beyond the Double range.
+std::optional<double> parseLeadingNumber(std::string_view text)
 {
     std::size_t i = 0;
     // Blanks are skipped anywhere in the number, so "1 2" reads 12.
@@ -201,11 +200,23 @@ double leadingNumber(std::string_view text)
         }
         parts.exponent = negativeExponent ? -parts.exponent : parts.exponent;
     }
-    const std::optional<double> value = valueOf(parts);
+    return valueOf(parts);
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text)
+{
+    const std::optional<double> value = parseLeadingNumber(text);
     if (!value) {
         raise(err::Overflow);
     }
     return *value;
+}
+
+double leadingNumberOrZero(std::string_view text)
+{
+    return parseLeadingNumber(text).value_or(0);
 }
 
 bool isNumberText(std::string_view text)

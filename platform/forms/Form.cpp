@@ -6,6 +6,8 @@
 #include "platform/forms/Host.h"
 #include "platform/forms/Runtime.h"
 
+#include <algorithm>
+
 namespace platform
 {
 
@@ -81,6 +83,7 @@ void Form::show(ShowMode mode)
     }
     touch();
     if (!m_visible) {
+        placeAtOpening();
         m_visible = true;
         m_runtime.host().formChanged(*this, FormChange::Shown);
     }
@@ -91,6 +94,26 @@ void Form::show(ShowMode mode)
             throw EndProgram{}; // End inside the modal form ends the handler that showed it
         }
     }
+}
+
+// Every opening, not only the first after a load: a window that is hidden and shown again from
+// another form opens over that one. The host places the window as it shows it.
+void Form::placeAtOpening()
+{
+    if (m_props.startUpPosition != StartUpPosition::CenterOwner) {
+        return;
+    }
+    const SizeTwips screen = m_runtime.screenSize();
+    double left = (screen.width - m_props.width) / 2;
+    double top = (screen.height - m_props.height) / 2;
+    const Form* owner = m_runtime.activeForm();
+    if (owner != nullptr && owner != this && owner->m_loaded) {
+        left = owner->m_props.left + (owner->m_props.width - m_props.width) / 2;
+        top = owner->m_props.top + (owner->m_props.height - m_props.height) / 2;
+    }
+    // On the screen, its title bar first where the window is larger than the screen.
+    m_props.left = std::max(0.0, std::min(left, screen.width - m_props.width));
+    m_props.top = std::max(0.0, std::min(top, screen.height - m_props.height));
 }
 
 void Form::hide()
@@ -291,6 +314,11 @@ void Form::setMaxButton(bool shown)
 {
     touch();
     m_props.maxButton = shown;
+}
+void Form::setStartUpPosition(StartUpPosition position)
+{
+    touch();
+    m_props.startUpPosition = position;
 }
 
 Control* Form::findControl(std::string_view name, int index) const

@@ -35,6 +35,14 @@ enum class BorderStyle
     FixedDialog
 };
 
+// Where a window opens when it is shown: where its design and its own code put it, or centred over the
+// form that opened it (the active form), kept on the screen.
+enum class StartUpPosition
+{
+    Manual,
+    CenterOwner
+};
+
 enum class WindowState
 {
     Normal,
@@ -57,6 +65,7 @@ struct FormProps
     bool controlBox = true; // the window menu and close box
     bool minButton = true;  // a fixed dialog never has one
     bool maxButton = true;  // shown on a sizable window only
+    StartUpPosition startUpPosition = StartUpPosition::Manual;
     WindowState windowState = WindowState::Normal;
     int mousePointer = 0; // 0 default, 11 hourglass
     bool hasMenu = false;
@@ -107,6 +116,7 @@ class Form
     void setControlBox(bool shown);
     void setMinButton(bool shown);
     void setMaxButton(bool shown);
+    void setStartUpPosition(StartUpPosition position);
 
     // Every control in design order.
     const std::vector<Control*>& controls() const { return m_controls; }
@@ -131,6 +141,7 @@ class Form
     void registerControl(Control& control) { m_controls.push_back(&control); }
     void unloadNow(); // after QueryUnload let it pass
     void ensureDesigned();
+    void placeAtOpening();
     void resetToDesign();
     bool quiet() const { return m_quiet > 0; }
     void touch();

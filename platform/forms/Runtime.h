@@ -86,6 +86,8 @@ class Runtime
     void userPaste(TextBox& box, std::string_view utf8);
     void userSelect(TextBox& box, int start, int length); // caret and selection moved; no events
     void userChoose(ListControl& list, int index);
+    // Typing into the text part of an editable combo box: its whole text after a keystroke.
+    void userEdit(ListControl& list, std::string_view utf8);
     void userMenu(MenuItem& item);
     void userCloseBox(Form& form);
     void userSwitch(Form& form);

@@ -262,6 +262,21 @@ void Runtime::userChoose(ListControl& list, int index)
     });
 }
 
+// The list takes the text as a code write does: Change, and the list position moves to an equal entry
+// (or to none) without Click, so a typed name fills nothing that a pick would fill.
+void Runtime::userEdit(ListControl& list, std::string_view utf8Text)
+{
+    const bool editable =
+        list.kind() == ControlKind::ComboBox && list.props().comboStyle == ComboStyle::DropDownCombo;
+    if (!editable || !list.form().m_visible || !usable(list)) {
+        return;
+    }
+    if (m_focus != &list) {
+        userFocus(list);
+    }
+    dispatch([&] { list.setText(utf8Text); });
+}
+
 void Runtime::userMenu(MenuItem& item)
 {
     dispatch([&] {

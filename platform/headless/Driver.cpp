@@ -1,6 +1,8 @@
 // The test driver: a fresh program folder per test, a headless host and a runtime.
 #include "platform/headless/Driver.h"
 
+#include "platform/forms/Utf8.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -156,6 +158,40 @@ void Driver::retype(TextBox& box, std::string_view text)
         return;
     }
     type(box, text);
+}
+
+bool Driver::editable(ComboBox& list, std::string_view action)
+{
+    if (list.props().comboStyle != ComboStyle::DropDownCombo) {
+        ADD_FAILURE() << "cannot " << action << " " << nameOf(list) << ": it is a list without a text part";
+        return false;
+    }
+    return reachable(list, action);
+}
+
+void Driver::type(ComboBox& list, std::string_view text)
+{
+    if (!editable(list, "type into")) {
+        return;
+    }
+    std::string typed = list.props().text;
+    for (char32_t c : utf8::decode(text)) {
+        typed += utf8::encode(c);
+        m_runtime->userEdit(list, typed);
+    }
+}
+
+void Driver::retype(ComboBox& list, std::string_view text)
+{
+    if (!editable(list, "retype")) {
+        return;
+    }
+    // The first character replaces the selected text; an empty text is the selection deleted.
+    const auto chars = utf8::decode(text);
+    m_runtime->userEdit(list, chars.empty() ? std::string() : utf8::encode(chars.front()));
+    if (chars.size() > 1) {
+        type(list, utf8::encode(std::vector<char32_t>(chars.begin() + 1, chars.end())));
+    }
 }
 
 void Driver::key(Control& control, Key key, int shiftState)

@@ -56,6 +56,11 @@ class Driver
     void paste(TextBox& box, std::string_view text);
     // Focus, select the whole text, and type: what a user does to replace a box's content.
     void retype(TextBox& box, std::string_view text);
+    // The text part of an editable combo box: each character goes in at the end of its text, and the
+    // list hears the whole text after each one, as a host reports a keystroke.
+    void type(ComboBox& list, std::string_view text);
+    // Select the whole text part and type; an empty text deletes it.
+    void retype(ComboBox& list, std::string_view text);
     void key(Control& control, Key key, int shiftState = 0);
     void ctrlKey(Form& form, char letter);
     void focus(Control& control);
@@ -104,6 +109,8 @@ class Driver
   private:
     // Reports an action a user could not take as a failure of the running test; false then.
     bool reachable(Control& control, std::string_view action);
+    // Reports a list without a text part as a failure of the running test; false then.
+    bool editable(ComboBox& list, std::string_view action);
     bool reachable(Form& form, std::string_view action);
 
     std::filesystem::path m_folder;

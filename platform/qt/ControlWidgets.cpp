@@ -204,6 +204,9 @@ QWidget* createControlWidget(Control& control, QWidget* parent)
         combo->setMaxVisibleItems(12);
         if (combo->lineEdit() != nullptr) {
             quietEditing(combo->lineEdit());
+            // The classic list completes nothing: a typed prefix of an entry would otherwise become
+            // that entry, and a pick on leaving the box, behind the user's back.
+            combo->setCompleter(nullptr);
         }
         widget = combo;
         break;
@@ -356,11 +359,12 @@ std::pair<int, int> textSelection(QWidget* widget)
 
 void applyTextSelection(QWidget* widget, const ControlProps& p)
 {
+    const bool shown = widget->hasFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         const QString text = edit->text();
         const int start = toQtPosition(text, p.selStart);
         const int end = toQtPosition(text, p.selStart + p.selLength);
-        if (end > start) {
+        if (end > start && shown) {
             edit->setSelection(start, end - start);
         } else {
             edit->setCursorPosition(start);
@@ -382,7 +386,9 @@ void applyTextSelection(QWidget* widget, const ControlProps& p)
         };
         QTextCursor cursor = memo->textCursor();
         cursor.setPosition(toWidget(p.selStart));
-        cursor.setPosition(toWidget(p.selStart + p.selLength), QTextCursor::KeepAnchor);
+        if (shown) {
+            cursor.setPosition(toWidget(p.selStart + p.selLength), QTextCursor::KeepAnchor);
+        }
         memo->setTextCursor(cursor);
     }
 }

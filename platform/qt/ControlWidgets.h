@@ -23,7 +23,8 @@ void applyControl(QWidget* widget, Control& control);
 
 // The caret and selection of a text box's widget, in model characters: start and length.
 std::pair<int, int> textSelection(QWidget* widget);
-// Puts the model's caret and selection on a text box's widget.
+// Puts the model's caret and selection on a text box's widget. The selection shows only while the
+// widget has the focus, as on the classic desktop; the model keeps it meanwhile.
 void applyTextSelection(QWidget* widget, const ControlProps& props);
 
 // The widget that takes the keyboard for a control (an editable combo's line edit, a list's viewport

@@ -9,6 +9,7 @@
 #include "platform/qt/QtHost.h"
 
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -178,6 +179,18 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
         });
         return true;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // A box's selection shows only while it has the focus: it goes when the focus leaves, for
+        // another control or another window, and comes back with the focus. A menu opening takes
+        // the focus only for a moment and leaves the selection showing.
+        if (c != nullptr && c->kind() == ControlKind::TextBox &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (QWidget* w = widget(*c)) {
+                applyTextSelection(w, c->props());
+            }
+        }
+        return false;
     case QEvent::Wheel:
         // A wheel would change a list's choice behind the model's back.
         return c != nullptr && c->kind() == ControlKind::ComboBox;

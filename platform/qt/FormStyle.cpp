@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace platform::qt
 {
@@ -87,6 +88,34 @@ void FormStyle::drawControl(ControlElement element, const QStyleOption* option, 
         focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget);
         drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
     }
+}
+
+// A scroll bar as the classic desktop draws it: a raised thumb in the button colour over a lighter,
+// dithered track. The base style draws its thumb lighter than its track, so that users take the track
+// for the thumb and, dragging it, page the text the other way. The arrows stay the base style's; the
+// parts keep its geometry, so that what is drawn is what a press hits.
+void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                   QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || bar == nullptr) {
+        return;
+    }
+    const QRect groove = subControlRect(CC_ScrollBar, bar, SC_ScrollBarGroove, widget);
+    const QColor face = bar->palette.color(QPalette::Button);
+    painter->save();
+    painter->fillRect(groove, bar->palette.color(QPalette::Light));
+    painter->fillRect(groove, QBrush(face, Qt::Dense4Pattern));
+    // Nothing to scroll: no thumb, as on the classic desktop.
+    if (bar->maximum > bar->minimum && (bar->state & State_Enabled) != 0) {
+        const QRect thumb = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
+        // A shade below the button colour: the light colours of today's desktops would leave the
+        // thumb barely apart from the track, whose dither mixes the button colour with white.
+        const QBrush fill(face.darker(110));
+        qDrawWinButton(painter, thumb, bar->palette, false, &fill);
+    }
+    painter->restore();
 }
 
 } // namespace platform::qt

@@ -1,6 +1,6 @@
 // The look of the program's windows: Qt's Fusion style everywhere, with the tight button margins the
 // forms were laid out for (their small buttons would otherwise clip short captions such as "PLF"), and
-// the focus shown as the classic desktop shows it, whichever way it got there.
+// the focus shown as the classic desktop shows it, whichever way it got there, and classic scroll bars.
 #pragma once
 
 #include <QProxyStyle>
@@ -19,6 +19,8 @@ class FormStyle final : public QProxyStyle
                        const QWidget* widget) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
 };
 
 } // namespace platform::qt

@@ -166,10 +166,8 @@ void FormWindow::connectInput(Control& control, QWidget* w)
             m_host.userInput(list, [&] { m_host.runtime()->userChoose(*list, index); });
         });
         if (QLineEdit* edit = combo->lineEdit()) {
-            // Typing into an editable list writes its text, which raises Change as a code write would.
             connect(edit, &QLineEdit::textEdited, this, [this, list](const QString& text) {
-                m_host.userInput(list,
-                                 [&] { m_host.runtime()->dispatch([&] { list->setText(toUtf8(text)); }); });
+                m_host.userInput(list, [&] { m_host.runtime()->userEdit(*list, toUtf8(text)); });
             });
         }
     } else if (auto* listWidget = qobject_cast<QListWidget*>(w)) {

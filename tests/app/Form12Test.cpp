@@ -10,6 +10,7 @@
 #include "platform/core/Record.h"
 #include "platform/headless/Driver.h"
 #include "report/Form9.h"
+#include "scl/Form2.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -217,6 +218,79 @@ TEST(Form12Text, EntriesOpenExactlyAndEndLinesWithCrLf)
               std::string::npos);
     EXPECT_NE(platform::utf8ToCp1252(m.f.ManualParagraphs[42]).find("SPECIFICATION\xAE (NDS)"),
               std::string::npos);
+}
+
+std::string trimmed(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// The entries that tell the user what to enter or what the program does say what it really does: the
+// captions they name are the controls' own, and a creep allowance is never asked of the user on top of
+// the program's.
+TEST(Form12Text, EntriesSayWhatTheProgramDoes)
+{
+    Manual m;
+    const auto entry = [&](std::size_t i) { return m.f.ManualParagraphs[i]; };
+    const auto has = [](const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    };
+    {
+        SCOPED_TRACE("6: the wood groupings of the species list");
+        int wood = 0;
+        platform::ComboBox& species = m.program.form1.Combo1;
+        for (int i = 0; i < species.listCount(); ++i) {
+            const std::string item = species.list(i);
+            wood += !has(item, "SCL") && !has(item, "Custom") && !has(item, "Steel");
+        }
+        EXPECT_EQ(wood, 7);
+        EXPECT_TRUE(has(entry(6), "seven groupings of sawn lumber"));
+        EXPECT_FALSE(has(entry(6), "dozen"));
+    }
+    {
+        SCOPED_TRACE("13: the SCL form's buttons");
+        std::string save, load; // read as the program reads them, which loads the custom values form
+        m.driver.runtime().dispatch([&] {
+            save = m.program.form2.LVLsavedefault.caption();
+            load = m.program.form2.LVLLoadDefault.caption();
+        });
+        EXPECT_TRUE(has(entry(13), "The " + save + " button stores"));
+        EXPECT_TRUE(has(entry(13), "The " + load + " button fills"));
+        EXPECT_FALSE(has(entry(13), "SAVE AS DEFAULT"));
+    }
+    {
+        SCOPED_TRACE("17: the self-weight check box");
+        EXPECT_TRUE(has(entry(17), "'" + trimmed(m.program.form1.NoWeight.caption()) + "' check box"));
+    }
+    {
+        SCOPED_TRACE("20: the load presets");
+        EXPECT_TRUE(has(entry(20), "up to five pairs"));
+        EXPECT_TRUE(has(entry(20), "a click shows the first pair, and each further click the next one"));
+        EXPECT_TRUE(has(entry(20), "the next click starts again at the first pair"));
+        EXPECT_FALSE(has(entry(20), "only while the boxes are empty"));
+    }
+    {
+        SCOPED_TRACE("32: loads as they act, creep by the program");
+        EXPECT_FALSE(has(entry(32), "50%"));
+        EXPECT_FALSE(has(entry(32), "may be reduced"));
+        EXPECT_TRUE(has(entry(32), "Enter every load as it acts on the member; never reduce or increase a "
+                                   "dead load by hand for creep."));
+        EXPECT_TRUE(has(entry(32), "the dead load part of the deflection is multiplied by 1.5"));
+        EXPECT_TRUE(has(entry(32), "With WET USE ticked the factor is 2.0"));
+        EXPECT_TRUE(has(entry(32), "Lumber installed unseasoned warrants 2.0"));
+    }
+    {
+        SCOPED_TRACE("39: the shear reduction and its source");
+        EXPECT_TRUE(has(entry(39), "With '" + trimmed(m.program.form1.Reducechk.caption()) + "' ticked"));
+        EXPECT_TRUE(has(entry(39), "NDS 3.4.3.1"));
+        EXPECT_FALSE(has(entry(39), "building code"));
+    }
+    {
+        SCOPED_TRACE("55: the Euler value of the later editions");
+        EXPECT_TRUE(has(entry(55), "NDS 2005 and later use the minimum modulus of elasticity instead:\r\n"
+                                   "   FcE = 0.822 Emin' / (le/d)\u00b2\r\n"));
+    }
 }
 
 // Each row is one line of its topic: the cells in order, separated by TABs only, an empty cell being

@@ -254,8 +254,8 @@ TEST(Form1MenuLoadDataRecord, CancelledDialogReturnsToTheCriteriaForm)
     expectCleanRun(driver);
 }
 
-// Every change of the criteria invalidates the selection and disables the data record menu; the forms
-// that select a member enable it again. These tests enable it as those forms would.
+// Every change of the criteria invalidates the selection and disables the data record menu; composing a
+// beam's data record enables it again. These tests enable it as a composed record would.
 void enableDataRecordMenu(app::Program& program)
 {
     program.form1.MnuDataRecord.setEnabled(true);

@@ -6,12 +6,14 @@
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "columns/ColumnState.h"
+#include "columns/Form20.h"
 #include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
 #include "report/Form21.h"
 #include "report/RecordState.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace
@@ -117,6 +119,61 @@ TEST_F(Form18Test, ValueGroupsKeepTheSpeciesAndLookItUpAgain)
     driver.choose(f18.ColSpeciesCombo, "Southern Pine Select");
     driver.click(f18.FramingButton);
     EXPECT_EQ(f18.ColSpeciesCombo.text(), "");
+}
+
+// A name typed into the species box fills nothing, but stays across a change of value group, whose
+// lookup then reads it: DF-L #2 dimension lumber Fc 1350, E 1.6 (NDS Supplement Table 4A); DF-L #1
+// posts and timbers Fc 1000, E 1.6 (Table 4D).
+TEST_F(Form18Test, ATypedSpeciesFillsNothingAndTheNextValueGroupLooksItUp)
+{
+    driver.click(f18.FramingButton);
+    driver.choose(f18.ColSpeciesCombo, "DF-L #2");
+    driver.retype(f18.ColSpeciesCombo, "DF-L #1");
+    EXPECT_EQ(f18.cFcText.text(), "1350");
+    EXPECT_EQ(f18.cEtext.text(), "1.6");
+    driver.click(f18.TimberButton);
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "DF-L #1");
+    EXPECT_EQ(f18.cFcText.text(), "1000");
+    EXPECT_EQ(f18.cEtext.text(), "1.6");
+
+    driver.retype(f18.ColSpeciesCombo, "Alaska Yellow Cedar #1");
+    EXPECT_EQ(f18.cFcText.text(), "1000");
+    driver.click(f18.StringerButton); // no row of that name: the values are the user's to enter
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "Alaska Yellow Cedar #1");
+    EXPECT_EQ(f18.cFcText.text(), "");
+    EXPECT_EQ(f18.cEtext.text(), "");
+}
+
+// Any typed name passes "OK Calculate" and becomes the column's species; an empty box is refused; a
+// typed name that equals a Stud grade entry is that entry for the Stud rule.
+TEST_F(Form18Test, OkCalculateTakesTypedSpeciesNames)
+{
+    fill("5000", "10", "10", "10");
+    driver.retype(f18.ColSpeciesCombo, "");
+    driver.clearMessages();
+    driver.click(f18.CmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "Please enter a species and grade for your documentation.");
+    EXPECT_EQ(program.runtime.activeControl(), &f18.ColSpeciesCombo);
+    EXPECT_TRUE(f18.visible());
+
+    driver.click(f18.FramingButton);
+    driver.retype(f18.ColSpeciesCombo, "DF-L Stud");
+    driver.retype(f18.cFcText, "850");
+    driver.retype(f18.cEtext, "1.4");
+    driver.retype(f18.cHTtext, "10.5");
+    driver.clearMessages();
+    driver.click(f18.CmdOK);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_TRUE(driver.messages()[0].text.starts_with("Attention:  Stud Grade"));
+
+    driver.retype(f18.ColSpeciesCombo, "Spruce Stud (local)");
+    driver.clearMessages();
+    driver.click(f18.CmdOK);
+    EXPECT_TRUE(driver.messages().empty());
+    EXPECT_EQ(program.columnState.criteria.ColSpecies, "Spruce Stud (local)");
+    EXPECT_EQ(program.columnState.ColStudGrade, 0);
+    EXPECT_TRUE(program.form20.visible());
 }
 
 TEST_F(Form18Test, BuiltUpTypesShowTheSheathingBox)
@@ -277,6 +334,24 @@ TEST_F(Form18Test, SteelModeAndBack)
     EXPECT_TRUE(f18.TimberButton.value());
     EXPECT_EQ(f18.cFcText.text(), "1150");
     EXPECT_TRUE(f18.cD2text.visible());
+}
+
+// "Standard Columns" has no command: it shows greyed, every other entry of the menu bar is live, and so
+// it stays when the form is opened again.
+TEST_F(Form18Test, StandardColumnsIsShownGreyed)
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        EXPECT_EQ(f18.MnuBack.caption(), "Standard Columns");
+        EXPECT_TRUE(f18.MnuBack.visible());
+        EXPECT_EQ(driver.unreachable(f18.MnuBack), "it is disabled");
+        for (platform::MenuItem* live : {&f18.MnuNewCol, &f18.MnuLoadWdCol, &f18.MnuLdStlCol, &f18.MnuExit,
+                                         &f18.MnuHelp, &f18.mnucolexit}) {
+            EXPECT_EQ(driver.unreachable(*live), std::nullopt) << live->name();
+        }
+        driver.menu(f18.mnucolexit);
+        driver.menu(program.form1.MnuColDesign);
+    }
 }
 
 TEST_F(Form18Test, ExitColumnsReturnsToTheCriteriaForm)

@@ -3,6 +3,7 @@
 #include "columns/SteelColumnDesign.h"
 
 #include <cmath>
+#include <numbers>
 #include <gtest/gtest.h>
 
 namespace
@@ -74,7 +75,7 @@ TEST(SteelColumnDesign, EveryRowMatchesItsSection)
         {"8 x 8 x 1/4", 8, 0.25, tube},      {"8 x 8 x 3/8", 8, 0.375, tube},
         {"8 x 8 x 1/2", 8, 0.5, tube},
     };
-    constexpr double Pi = 3.14159265358979;
+    constexpr double Pi = std::numbers::pi;
     for (int row = 0; row < SteelColumnRowCount; ++row) {
         const Section& s = sections[row];
         const SteelColumnRow& r = SteelColumnTable[static_cast<std::size_t>(row)];

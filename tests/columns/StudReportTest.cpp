@@ -131,6 +131,39 @@ TEST_F(StudReport, StudGradeAtEightInchDepthAndTheIbcRefusal)
     EXPECT_FLOAT_EQ(program.stud.results.StudCr, 1.15f);
 }
 
+// A species name of one's own, typed into the list's text part: the base values stay as entered, the
+// record names it, and only a name equal to a Stud entry is Stud grade. An empty text is refused.
+TEST_F(StudReport, TypedSpeciesNames)
+{
+    driver.retype(f18.WindStudCombo, "");
+    driver.click(f18.StudOKCalcbutton);
+    EXPECT_EQ(lastMessage(),
+              "For your documentation, please enter a custom Species and Grade name or select one "
+              "from the drop down list.");
+    EXPECT_EQ(focusedName(), "WindStudCombo");
+
+    driver.type(f18.WindStudCombo, "Douglas Fir Stud Mill #2");
+    EXPECT_EQ(f18.WindStudFb.text(), "900"); // DF-L #2's, as chosen before
+    EXPECT_EQ(f18.WindStudFc.text(), "1350");
+    EXPECT_EQ(f18.WindStudE.text(), "1.6");
+    driver.choose(f18.DepthCombo, 2); // 8 in.: Stud grade would be warned of
+    driver.clearMessages();
+    driver.click(f18.StudOKCalcbutton);
+    EXPECT_TRUE(driver.messages().empty()) << lastMessage();
+    driver.choose(f18.DepthCombo, 1);
+    driver.click(f18.StudOKCalcbutton);
+    driver.click(f18.StudReportbutton);
+    ASSERT_TRUE(program.form28.visible());
+    EXPECT_EQ(cell(13), "1-1/2 5-1/2   Douglas Fir Stud Mill #2   @ 16 in. o.c.");
+
+    driver.menu(program.form28.MnuBack);
+    driver.retype(f18.WindStudCombo, "DF-L Stud");
+    driver.choose(f18.DepthCombo, 2);
+    driver.clearMessages();
+    driver.click(f18.StudOKCalcbutton);
+    EXPECT_TRUE(lastMessage().starts_with("Stud grade members with an 8 inch depth")) << lastMessage();
+}
+
 // The 2x6 DF-L #2 of the design test under NDS 2018: every filled cell with its pattern.
 TEST_F(StudReport, RecordCellsOfAnAdequateStud)
 {

@@ -131,6 +131,35 @@ TEST_F(CustomPostFile, SaveMatchesTheHandMadeRecordAndRoundTrips)
     EXPECT_EQ(readAll(driver.folder() / "again.CPV"), first);
 }
 
+// The user's own post species: typed over "Custom" in the species box, refused while the box is empty,
+// saved under its name and shown again on load.
+TEST_F(CustomPostFile, ATypedSpeciesNameIsTheRecordsSpecies)
+{
+    driver.choose(f18.ColSpeciesCombo, "Custom");
+    driver.retype(f18.cFcText, "1100");
+    driver.retype(f18.cEtext, "1.6");
+    driver.retype(f18.ColSpeciesCombo, "");
+    driver.clearMessages();
+    driver.click(f18.SavePostbutton);
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text,
+              "Please document your custom species and grade in the species list box.");
+    EXPECT_EQ(program.runtime.activeControl(), &f18.ColSpeciesCombo);
+    EXPECT_TRUE(driver.host().fileDialogs().empty());
+
+    driver.type(f18.ColSpeciesCombo, "Alaska Yellow Cedar #1");
+    EXPECT_EQ(f18.cFcText.text(), "1100"); // typing looks nothing up
+    driver.clearMessages();
+    save("cedar.CPV");
+    EXPECT_EQ(readAll(driver.folder() / "cedar.CPV"), postRecord(1100, E16, "Alaska Yellow Cedar #1"));
+
+    driver.choose(f18.ColSpeciesCombo, "DF-L #1");
+    load("cedar.CPV");
+    EXPECT_EQ(f18.ColSpeciesCombo.text(), "Alaska Yellow Cedar #1");
+    EXPECT_EQ(f18.ColSpeciesCombo.listIndex(), -1);
+    EXPECT_EQ(f18.cFcText.text(), "1100");
+}
+
 TEST_F(CustomPostFile, AnEBelowOneComesBackWithoutALeadingZero)
 {
     driver.putFile("nine.CPV", postRecord(700, E09, "My own post grade"));

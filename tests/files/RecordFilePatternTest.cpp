@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/SharedState.h"
 #include "files/RecordFile.h"
+#include "notch/FormNotchwise.h"
 
 namespace filetest
 {
@@ -146,6 +147,55 @@ TEST(RecordFileDialogs, OpenAfterSaveHasNoDefaultExtension)
     EXPECT_EQ(dialogs[1].request.kind, platform::FileDialogKind::Open);
     EXPECT_EQ(dialogs[1].request.defaultExtension, "");
     EXPECT_FALSE(dialogs[1].request.overwritePrompt);
+}
+
+// A kind's dialog opens in the folder where a file of that kind was last picked during the run, the
+// program's folder before that; each kind keeps its own, whether the file was opened or saved.
+TEST(RecordFileDialogs, EachKindOpensWhereItsFilesWereLastPicked)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    const std::filesystem::path beams = driver.folder() / "beams";
+    const std::filesystem::path notches = driver.folder() / "notches";
+    std::filesystem::create_directories(beams);
+    std::filesystem::create_directories(notches);
+    const auto& dialogs = driver.host().fileDialogs();
+    auto lastFolder = [&] { return dialogs.back().request.initialFolder; };
+
+    driver.answerFile(beams / "a.CRI");
+    driver.answerMessage(MsgResult::OK);
+    driver.menu(program.form1.MnuSaveBeam);
+    EXPECT_EQ(lastFolder(), driver.folder());
+    driver.cancelFile();
+    driver.menu(program.form1.MnuLoadBeam);
+    EXPECT_EQ(lastFolder(), beams);
+    driver.cancelFile(); // a cancelled dialog picks no folder
+    driver.retype(program.form1.Span, "12");
+    driver.answerMessage(MsgResult::No); // File > New first: nothing to save
+    driver.menu(program.form1.MnuLoadDR);
+    EXPECT_EQ(dialogs.back().request.title, "Open Data Record");
+    EXPECT_EQ(lastFolder(), driver.folder());
+
+    // The notch form's open and save dialogs name their kind in different case; a file refused as
+    // foreign still says where the user looks for notch files.
+    driver.menu(program.form1.MnuNotches);
+    notch::FormNotchwise& notchForm = program.formNotchwise;
+    driver.answerFile(notches / "not a notch.NWD");
+    driver.menu(notchForm.MnuLoad);
+    EXPECT_EQ(lastFolder(), driver.folder());
+    driver.cancelFile();
+    driver.menu(notchForm.MnuSave);
+    EXPECT_EQ(lastFolder(), notches);
+    driver.menu(notchForm.MnuExit);
+
+    // A folder removed since gives way to the program's folder.
+    driver.cancelFile();
+    driver.menu(program.form1.MnuLoadBeam);
+    EXPECT_EQ(lastFolder(), beams);
+    std::filesystem::remove_all(beams);
+    driver.cancelFile();
+    driver.menu(program.form1.MnuLoadBeam);
+    EXPECT_EQ(lastFolder(), driver.folder());
 }
 
 } // namespace filetest

@@ -221,6 +221,7 @@ TEST(NotchCalculate, EntryChecksStopBeforeAnything)
         {"MaxVtextbox", "0", "Please enter a valid numeric value for V."},
         {"breadthtextbox", "d", "Please enter a valid numeric value for the Breadth."},
         {"depthtextbox", "", "Please enter a valid numeric value for the Depth."},
+        {"SpecieCombo", "", "Please select or enter a specie and grade"},
         {"Fvtextbox", "0.", "Please select or enter the Base Fv Value."},
         {"dnTextbox", "", "Please enter a valid numeric value for Dn."},
         {"eTextbox", "4a", "Please enter a valid numeric value, enter a zero or leave the box blank for e. "},
@@ -237,8 +238,12 @@ TEST(NotchCalculate, EntryChecksStopBeforeAnything)
         driver.type(f.rpTextbox, "4");
         driver.retype(f.dnTextbox, "9.5");
         driver.retype(f.eTextbox, "2");
-        auto& box = static_cast<platform::TextBox&>(*f.findControl(c.box));
-        driver.retype(box, c.text);
+        platform::Control& box = *f.findControl(c.box);
+        if (box.kind() == platform::ControlKind::ComboBox) {
+            driver.retype(static_cast<platform::ComboBox&>(box), c.text); // the species box's text part
+        } else {
+            driver.retype(static_cast<platform::TextBox&>(box), c.text);
+        }
         driver.clearMessages();
         driver.click(f.OKcalcCmd);
         ASSERT_EQ(driver.messages().size(), 1u);

@@ -5,6 +5,7 @@
 #include "platform/forms/Runtime.h"
 #include "tests/notch/NotchFixtures.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -99,6 +100,88 @@ TEST(NotchEntry, SizeBoxesJudgeTheirOwnText)
         }
     }
     expectCleanRun(driver);
+}
+
+// A number beyond the Double range is no valid number: its box refuses it once, keeps it for correction
+// like any refused text, and the rest of the change runs as for a text without a number (read as 0).
+TEST(NotchEntry, NumberBeyondTheDoubleRangeIsRefusedAndTheChangeGoesOn)
+{
+    const char* const SizeMessage = "Please enter a valid numeric value.";
+    struct Case
+    {
+        const char* name;
+        int member, notch;
+        platform::TextBox notch::FormNotchwise::*box;
+        bool typed; // the last key typed turns "9e99" into "9e999"; otherwise "1e309" is pasted
+        const char* message;
+        std::function<void(notch::FormNotchwise&, app::Program&)> expectAfter;
+    };
+    const Case cases[] = {
+        {"breadth pasted", 0, 0, &notch::FormNotchwise::breadthtextbox, false, SizeMessage,
+         [](notch::FormNotchwise& f, app::Program&) {
+             // Read as 0: dimension lumber again, with the species list and its Fv rebuilt for it.
+             EXPECT_EQ(f.Label21.caption(), "psi, DIMENSION");
+             EXPECT_EQ(f.WetUseCheckbox.caption(), "Wet Use Factor = 0.97");
+             EXPECT_EQ(f.SpecieCombo.text(), "Douglas Fir-Larch");
+             EXPECT_EQ(f.Fvtextbox.text(), "180");
+         }},
+        {"depth pasted", 0, 0, &notch::FormNotchwise::depthtextbox, false, SizeMessage,
+         [](notch::FormNotchwise& f, app::Program&) {
+             EXPECT_EQ(f.DnMinimum.caption(), ""); // no depth, no minimum
+             EXPECT_EQ(f.DNadequateLabel.caption(), "> Min  OK");
+         }},
+        {"dn typed", 0, 0, &notch::FormNotchwise::dnTextbox, true, NumericMessage,
+         [](notch::FormNotchwise& f, app::Program&) {
+             EXPECT_EQ(f.DnMinimum.caption(), "3/4d = Minimum dn = 8.44 in.");
+             EXPECT_EQ(f.DNadequateLabel.caption(), "< Min N.G.!");
+         }},
+        {"dn pasted, tapered glu-lam", 2, 2, &notch::FormNotchwise::dnTextbox, false, NumericMessage,
+         [](notch::FormNotchwise& f, app::Program&) {
+             EXPECT_EQ(f.DNadequateLabel.caption(), "< Min N.G.!");
+         }},
+        {"e pasted, tapered glu-lam", 2, 2, &notch::FormNotchwise::eTextbox, false, NumericMessage,
+         [](notch::FormNotchwise& f, app::Program&) {
+             EXPECT_EQ(f.eAdequateLabel.caption(), "< 3d  OK"); // as for an empty e
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Driver driver;
+        auto& program = driver.start<app::Program>();
+        auto& f = openNotch(driver, program);
+        driver.choose(f.MemberListBox, c.member);
+        driver.choose(f.NotchListBox, c.notch);
+        enterMember(driver, f, "1500", "5.5", "11.25");
+        driver.click(f.WetUseCheckbox);
+        driver.retype(f.dnTextbox, "9");
+        if (f.eTextbox.enabled()) {
+            driver.retype(f.eTextbox, "40"); // > 3d for the glu-lam
+        }
+        driver.clearMessages();
+        platform::TextBox& box = f.*c.box;
+        const std::string text = c.typed ? "9e999" : "1e309";
+        driver.focus(box);
+        driver.runtime().userSelect(box, 0, static_cast<int>(box.text().size()));
+        if (c.typed) {
+            driver.paste(box, "9e99"); // a valid number, accepted silently
+            driver.type(box, "9");
+        } else {
+            driver.paste(box, text);
+        }
+        EXPECT_EQ(box.text(), text);
+        EXPECT_EQ(driver.messages().size(), 1u);
+        if (!driver.messages().empty()) {
+            EXPECT_EQ(driver.messages()[0].text, c.message);
+        }
+        c.expectAfter(f, program);
+        // The lists and the factor buttons read the box as it stands.
+        driver.choose(f.NotchListBox, c.notch == 2 ? 0 : 2);
+        driver.choose(f.SpecieCombo, 0);
+        driver.click(f.WetUseCheckbox);
+        driver.click(f.WetUseCheckbox);
+        EXPECT_EQ(driver.messages().size(), 1u);
+        expectCleanRun(driver);
+    }
 }
 
 TEST(NotchEntry, CommaKeyIsRefusedInTheSevenBoxes)
@@ -214,15 +297,18 @@ TEST(NotchEntry, SpeciesTypedAndEditionChanges)
     EXPECT_EQ(program.notchValues.NotchNDSYear, 2005);
     EXPECT_EQ(f.SpecieCombo.text(), "Southern Pine"); // chosen again, same value under every edition
     EXPECT_EQ(f.Fvtextbox.text(), "175");
-    // The driver cannot type into a combo's edit field; the program's own write runs the same handling.
-    f.SpecieCombo.setText("Larch, select");
+    driver.retype(f.SpecieCombo, "Larch, select"); // the user's own species: its Fv is the user's too
     EXPECT_EQ(f.Fvtextbox.text(), "");
     driver.retype(f.Fvtextbox, "160");
     driver.choose(f.NDSyearList, "2012");
     EXPECT_EQ(f.SpecieCombo.text(), ""); // a typed species is lost with the edition change
     EXPECT_EQ(f.Fvtextbox.text(), "");
-    driver.retype(f.breadthtextbox, "4");
+    driver.type(f.SpecieCombo, "Larch, select");
+    driver.retype(f.Fvtextbox, "160");
+    driver.retype(f.breadthtextbox, "4"); // and with a change of breadth
+    EXPECT_EQ(f.SpecieCombo.text(), "");
     EXPECT_EQ(f.SpecieCombo.listIndex(), -1);
+    EXPECT_EQ(f.Fvtextbox.text(), "");
     expectCleanRun(driver);
 }
 

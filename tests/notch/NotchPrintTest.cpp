@@ -4,11 +4,14 @@
 #include "platform/forms/Runtime.h"
 #include "tests/notch/NotchFixtures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -168,6 +171,70 @@ TEST(NotchPrint, PageMatchesTheLayout)
     // The chosen printer stays the program's default.
     EXPECT_EQ(program.runtime.printer().deviceName(), "Printer B");
     expectCleanRun(driver);
+}
+
+// The texts printed in one row of the report's left column (x below the rafter rows), left to right.
+std::vector<std::string> leftColumnRow(const std::vector<PrintOp>& page, double top)
+{
+    std::vector<const PrintOp*> row;
+    for (const PrintOp& op : page) {
+        if (op.kind == PrintOp::Kind::Text && op.y1 == top + 628.125 && op.x1 < 4248 + 1290) {
+            row.push_back(&op);
+        }
+    }
+    std::sort(row.begin(), row.end(), [](const PrintOp* a, const PrintOp* b) { return a->x1 < b->x1; });
+    std::vector<std::string> texts;
+    for (const PrintOp* op : row) {
+        texts.push_back(op->text);
+    }
+    return texts;
+}
+
+// A tension notch gives the allowable force Vr', a compression notch with e > dn the stress fv: the page
+// names and measures the result as the form does.
+// Tension: Vr' = (9.5 / 11.25)^2 x 180 x 0.666667 x (3.5 x 9.5) = 2845.2 lb; 1500 / 2845.2 = 52.72 %.
+// Compression, e = 10 > dn: fv = 3 x 1500 / (2 x 33.25) = 67.67 psi; 67.67 / 180 = 37.59 %.
+TEST(NotchPrint, ResultRowsCarryTheFormsTitlesAndUnits)
+{
+    struct Case
+    {
+        const char* name;
+        int notch;
+        std::vector<std::string> result, ratio;
+    };
+    const Case cases[] = {
+        {"tension, force", 0, {"Allowable Vr' =", "2845", "lbs"}, {"Ratio V / Vr' =", "52.72", "%"}},
+        {"compression, e > dn, stress",
+         1,
+         {"Allowable fv =", "67.67", "psi"},
+         {"Ratio fv / Fv' =", "37.59", "%"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Driver driver;
+        auto& program = driver.start<app::Program>();
+        auto& f = openNotch(driver, program);
+        driver.choose(f.NotchListBox, c.notch);
+        enterMember(driver, f, "1500", "3.5", "11.25");
+        driver.type(f.dnTextbox, "9.5");
+        if (c.notch == 1) {
+            driver.type(f.eTextbox, "10");
+        }
+        driver.click(f.OKcalcCmd);
+        // What the form shows ...
+        EXPECT_EQ((std::vector<std::string>{f.CritLabel.caption(), f.CriticalfvLabel.caption(),
+                                            f.CritPsiLabel.caption()}),
+                  c.result);
+        driver.answerPrint({"Printer A", 1, 1});
+        driver.click(f.PrintCmd);
+        ASSERT_EQ(driver.printed().size(), 1u);
+        // ... is what the page prints.
+        const auto& page = driver.printed()[0].pages[0];
+        EXPECT_EQ(leftColumnRow(page, 8316), c.result);
+        EXPECT_EQ(leftColumnRow(page, 8604), c.ratio);
+        EXPECT_EQ(findText(page, "Critical Minimum fv ="), nullptr);
+        expectCleanRun(driver);
+    }
 }
 
 TEST(NotchPrint, OriginOnA4)

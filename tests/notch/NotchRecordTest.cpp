@@ -123,6 +123,69 @@ TEST(NotchRecord, SaveLoadSaveKeepsEveryByte)
     expectCleanRun(driver);
 }
 
+// A refused text stays in its box and so in the record; loading it back restores every box as saved, the
+// number beyond the Double range reading as no number, as it did when it was entered.
+TEST(NotchRecord, RefusedTextsBeyondTheDoubleRangeLoadBack)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    auto& f = openNotch(driver, program);
+    enterTaperedGluLam(driver, f);
+    const std::string species = f.SpecieCombo.text();
+    for (platform::TextBox* box : {&f.breadthtextbox, &f.eTextbox, &f.dnTextbox}) {
+        driver.focus(*box);
+        driver.runtime().userSelect(*box, 0, static_cast<int>(box->text().size()));
+        driver.paste(*box, "1e309");
+    }
+    driver.answerFile(driver.folder() / "refused.NWD");
+    driver.menu(f.MnuSave);
+    driver.answerMessage(platform::MsgResult::OK);
+    driver.menu(f.MnuNew);
+    driver.clearMessages();
+
+    driver.answerFile(driver.folder() / "refused.NWD");
+    driver.menu(f.MnuLoad);
+    // The breadth box judges the program's writes too: its refusal, and nothing else.
+    ASSERT_EQ(driver.messages().size(), 1u);
+    EXPECT_EQ(driver.messages()[0].text, "Please enter a valid numeric value.");
+    EXPECT_EQ(f.breadthtextbox.text(), "1e309");
+    EXPECT_EQ(f.SpecieCombo.text(), species);
+    EXPECT_EQ(f.rpTextbox.text(), "3");
+    EXPECT_EQ(f.eTextbox.text(), "1e309");
+    EXPECT_EQ(f.dnTextbox.text(), "1e309"); // the restore went on to its last box
+    EXPECT_EQ(f.DNadequateLabel.caption(), "< Min N.G.!");
+    expectCleanRun(driver);
+}
+
+// A species typed by hand has no list position: the record keeps -1 (bytes FF FF at 144) and the Fv
+// typed with it (text at 153); loaded, no species is chosen and the Fv box holds that Fv.
+TEST(NotchRecord, ATypedSpeciesIsKeptAsNoEntryWithItsFv)
+{
+    Driver driver;
+    auto& program = driver.start<app::Program>();
+    auto& f = openNotch(driver, program);
+    enterMember(driver, f, "1500", "3.5", "9.25");
+    driver.retype(f.SpecieCombo, "Larch, select");
+    driver.retype(f.Fvtextbox, "160");
+    driver.answerFile(driver.folder() / "larch.NWD");
+    driver.menu(f.MnuSave);
+    const auto saved = driver.readFile("larch.NWD");
+    ASSERT_EQ(saved.size(), 319u);
+    EXPECT_EQ(saved[144], 0xFF);
+    EXPECT_EQ(saved[145], 0xFF);
+    EXPECT_EQ(std::string(saved.begin() + 153, saved.begin() + 163), "160       ");
+
+    driver.answerMessage(platform::MsgResult::OK);
+    driver.menu(f.MnuNew);
+    ASSERT_EQ(f.SpecieCombo.text(), "Douglas Fir-Larch");
+    driver.answerFile(driver.folder() / "larch.NWD");
+    driver.menu(f.MnuLoad);
+    EXPECT_EQ(f.SpecieCombo.listIndex(), -1);
+    EXPECT_EQ(f.SpecieCombo.text(), "");
+    EXPECT_EQ(f.Fvtextbox.text(), "160");
+    expectCleanRun(driver);
+}
+
 TEST(NotchRecord, OlderLayoutLoads)
 {
     Driver driver;

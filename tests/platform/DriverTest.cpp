@@ -53,6 +53,9 @@ TEST_F(StrictDriver, ActionsOutOfReachFailTheTestNamingFormControlAndReason)
         {"disabled list", [](StrictDriver& t) { t.form.List.setEnabled(false); },
          [](StrictDriver& t) { t.driver.choose(t.form.List, "b"); },
          "cannot choose in F.List: it is disabled"},
+        {"list without a text part", [](StrictDriver&) {},
+         [](StrictDriver& t) { t.driver.type(t.form.List, "a"); },
+         "cannot type into F.List: it is a list without a text part"},
         {"missing list entry", [](StrictDriver&) {}, [](StrictDriver& t) { t.driver.choose(t.form.List, 2); },
          "cannot choose in F.List: it has no entry 2"},
         {"disabled menu", [](StrictDriver& t) { t.form.MnuNew.setEnabled(false); },
@@ -106,6 +109,30 @@ TEST_F(StrictDriver, ExpectUnreachableSaysSoAndShowsTheControlIgnoresInput)
     driver.expectUnreachable(form.MnuNew);
     EXPECT_TRUE(log.empty());
     EXPECT_NONFATAL_FAILURE(driver.expectUnreachable(form.Other), "F.Other is within the user's reach");
+}
+
+// Typing into an editable combo box goes character by character, each a change of its whole text;
+// a typed text equal to an entry moves the list position there, and nothing raises Click.
+TEST_F(StrictDriver, TypingIntoAnEditableComboChangesItsTextWithoutClick)
+{
+    showForm();
+    driver.type(form.Editable, "DF"); // the focus comes first
+    EXPECT_EQ(log, (fixtures::Log{"F.Box.LostFocus", "F.Editable.Change", "F.Editable.Change"}));
+    EXPECT_EQ(form.Editable.text(), "DF");
+    EXPECT_EQ(form.Editable.listIndex(), -1);
+    EXPECT_EQ(driver.runtime().focusedControl(), &form.Editable);
+
+    log.clear();
+    driver.retype(form.Editable, "DF-L Stud");
+    EXPECT_EQ(log.size(), 9u); // "D" over the selected "DF", then one change per character
+    EXPECT_EQ(std::count(log.begin(), log.end(), "F.Editable.Click"), 0);
+    EXPECT_EQ(form.Editable.text(), "DF-L Stud");
+    EXPECT_EQ(form.Editable.listIndex(), 0);
+
+    log.clear();
+    driver.retype(form.Editable, "");
+    EXPECT_EQ(log, (fixtures::Log{"F.Editable.Change"}));
+    EXPECT_EQ(form.Editable.listIndex(), -1);
 }
 
 } // namespace

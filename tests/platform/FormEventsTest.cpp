@@ -219,6 +219,37 @@ TEST_F(FormEvents, ClientSizeFollowsTheFixedFrameModel)
     EXPECT_EQ(form.scaleHeight(), 4000);
 }
 
+// A window placed over its owner opens centred over the form that opened it, at every opening, and
+// stays on the screen (1024 x 768 pixels, 15360 x 11520 twips).
+TEST_F(FormEvents, AWindowPlacedOverItsOwnerOpensOverTheFormThatOpenedIt)
+{
+    fixtures::LoggingForm picture{driver.runtime(), "P", log};
+    driver.runtime().dispatch([&] {
+        picture.setClientSize(3000, 2000); // 3120 x 2720 twips outside, with its menu bar
+        picture.setStartUpPosition(platform::StartUpPosition::CenterOwner);
+    });
+    struct Case
+    {
+        double ownerLeft, ownerTop, left, top;
+    };
+    const Case cases[] = {
+        {3000, 2000, 3000 + (6120 - 3120) / 2, 2000 + (4720 - 2720) / 2},
+        {14000, 10000, 15360 - 3120, 11520 - 2720}, // held on the screen at the right and the bottom
+        {-2000, -1500, 0, 0},                       // and at the left and the top
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ownerLeft << ", " << c.ownerTop);
+        driver.runtime().dispatch([&] {
+            form.move(c.ownerLeft, c.ownerTop);
+            form.show();
+        });
+        driver.runtime().dispatch([&] { picture.show(); });
+        EXPECT_EQ(picture.left(), c.left);
+        EXPECT_EQ(picture.top(), c.top);
+        driver.runtime().dispatch([&] { picture.hide(); });
+    }
+}
+
 // KeyPress carries a 16-bit code, but every character is inserted: the upper half of that range and
 // characters beyond it alike. Only a record file cannot hold them.
 TEST_F(FormEvents, TypingInsertsEveryCharacter)

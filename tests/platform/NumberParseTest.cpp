@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
+#include <vector>
 
 using namespace platform;
 
@@ -55,6 +57,7 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart)
     for (const auto& [text, value] : cases) {
         SCOPED_TRACE(text);
         EXPECT_EQ(num::leadingNumber(text), value);
+        EXPECT_EQ(num::leadingNumberOrZero(text), value);
     }
 }
 
@@ -64,6 +67,17 @@ TEST(LeadingNumber, RaisesOverflowBeyondTheDoubleRange)
     EXPECT_EQ(errorOf([] { num::leadingNumber("-2e99999999999999999999"); }), err::Overflow);
     EXPECT_EQ(errorOf([] { num::leadingNumber(std::string(400, '9')); }), err::Overflow);
     EXPECT_EQ(num::leadingNumber("1.7976931348623157e308"), DBL_MAX);
+}
+
+// For what a form shows about a box that refuses such a text: no valid number, read as 0.
+TEST(LeadingNumber, OrZeroReadsANumberBeyondTheDoubleRangeAsNone)
+{
+    for (const std::string& text :
+         std::vector<std::string>{"1e309", "9e999 in.", "-2e99999999999999999999", std::string(400, '9')}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(num::leadingNumberOrZero(text), 0);
+    }
+    EXPECT_EQ(num::leadingNumberOrZero("1.7976931348623157e308"), DBL_MAX);
 }
 
 TEST(StrictNumberText, AcceptsOnlyWholeWellFormedNumbers)

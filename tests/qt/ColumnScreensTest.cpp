@@ -333,6 +333,26 @@ TEST_F(ColumnScreens, BuiltUpCriteriaShowTheSheathingChoice)
     expectCaptionsFit(f18);
 }
 
+// The entry without a command shows greyed in the real menu bar.
+TEST_F(ColumnScreens, StandardColumnsIsGreyedInTheMenuBar)
+{
+    menu(program->form1.MnuColDesign);
+    ASSERT_TRUE(f18.visible());
+    auto* bar = host.window(f18)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    int found = 0;
+    for (QAction* action : bar->actions()) {
+        if (action->text() == "Standard Columns") {
+            ++found;
+            EXPECT_TRUE(action->isVisible());
+            EXPECT_FALSE(action->isEnabled());
+        } else {
+            EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        }
+    }
+    EXPECT_EQ(found, 1);
+}
+
 TEST_F(ColumnScreens, SteelCriteria)
 {
     steelCriteria();

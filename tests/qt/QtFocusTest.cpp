@@ -8,6 +8,7 @@
 #include "platform/qt/QtHost.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace
@@ -134,6 +135,32 @@ TEST_F(QtFocus, TextBoxesShowTheCaretAndListsTheirChosenEntry)
         const QImage with = focusedAndNot(*control, without);
         EXPECT_GT(changedCount(changes(without, with)), 8);
     }
+}
+
+// A box keeps its selection while another control has the focus, but shows it only while it has the
+// focus itself, as the classic desktop does: a whole-field selection left behind would read as a box
+// that the next key replaces.
+TEST_F(QtFocus, ATextBoxShowsItsSelectionOnlyWhileItHasTheFocus)
+{
+    auto* edit = qobject_cast<QLineEdit*>(host.widget(form.Box));
+    ASSERT_NE(edit, nullptr);
+    runtime.dispatch([&] {
+        form.Box.setFocus();
+        form.Box.setSelStart(0);
+        form.Box.setSelLength(4);
+    });
+    EXPECT_EQ(edit->selectedText(), "12.5");
+
+    // The user tabs away: the key reaches the box, which the host then shows again from the model.
+    qttest::sendKey(edit, Qt::Key_Tab, Qt::NoModifier, "\t");
+    ASSERT_NE(runtime.focusedControl(), &form.Box);
+    EXPECT_FALSE(edit->hasSelectedText());
+    runtime.dispatch([&] { form.Box.setBackColor(0xE0FFFF); }); // any later showing of the box
+    EXPECT_FALSE(edit->hasSelectedText());
+    EXPECT_EQ(form.Box.selLength(), 4) << "the model keeps the selection";
+
+    runtime.dispatch([&] { form.Box.setFocus(); });
+    EXPECT_EQ(edit->selectedText(), "12.5");
 }
 
 } // namespace

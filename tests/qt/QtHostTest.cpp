@@ -5,6 +5,7 @@
 #include "QtTestSupport.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "notch/FormNotchwise.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -254,6 +256,31 @@ TEST_F(QtHostProgram, Form1ShowsTheModelAndRefusesACommaThroughIt)
     EXPECT_TRUE(runtime.ended());
     EXPECT_TRUE(host.quitting());
     EXPECT_FALSE(window->isVisible());
+}
+
+// A name typed into an editable list stays as typed: the list completes nothing on its own, so a
+// prefix of an entry never becomes a pick (which would fill the values that only a pick fills).
+TEST_F(QtHostProgram, TypedSpeciesStaysAsTyped)
+{
+    host.userInput(nullptr, [&] { runtime.userMenu(program->form1.MnuNotches); });
+    notch::FormNotchwise& notches = program->formNotchwise;
+    auto* combo = qobject_cast<QComboBox*>(host.widget(notches.SpecieCombo));
+    ASSERT_NE(combo, nullptr);
+    ASSERT_NE(combo->lineEdit(), nullptr);
+    QCoreApplication::processEvents(); // the window system reports the activation later
+    host.userInput(&notches.SpecieCombo, [&] { runtime.userFocus(notches.SpecieCombo); });
+    ASSERT_TRUE(combo->lineEdit()->hasFocus());
+    combo->lineEdit()->selectAll();
+    sendKey(combo->lineEdit(), Qt::Key_S, Qt::NoModifier, "S");
+    sendKey(combo->lineEdit(), Qt::Key_O, Qt::NoModifier, "o");
+    sendKey(combo->lineEdit(), Qt::Key_U, Qt::NoModifier, "u");
+    EXPECT_EQ(combo->lineEdit()->text(), QString("Sou"));
+    sendKey(combo->lineEdit(), Qt::Key_Tab, Qt::NoModifier, "\t");
+    EXPECT_NE(runtime.focusedControl(), &notches.SpecieCombo);
+    EXPECT_EQ(notches.SpecieCombo.text(), "Sou");
+    EXPECT_EQ(notches.SpecieCombo.listIndex(), -1);
+    EXPECT_EQ(notches.Fvtextbox.text(), "") << "typing a species leaves its Fv to the user";
+    EXPECT_EQ(combo->lineEdit()->text(), QString("Sou"));
 }
 
 } // namespace

@@ -2,11 +2,17 @@
 // their buttons' letters, and a window comes back where it was put.
 #include "QtTestSupport.h"
 #include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/Program.h"
 #include "beam/Form4.h"
+#include "notch/FormNotchwise.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form17.h"
+#include "report/Form21.h"
+#include "report/Form9.h"
 
 #include <QDialog>
 #include <QImage>
@@ -103,6 +109,50 @@ TEST_F(QtWindows, AWindowComesBackWhereItWasPut)
     EXPECT_EQ(window->geometry().topLeft(), expected);
     runtime.dispatch([&] { form1.move(1500, 3000); });
     EXPECT_EQ(window->geometry().topLeft(), QPoint(104, 224));
+}
+
+// Windows that no form places itself open over the form that opened them, not in the screen's corner:
+// the notes, the load pictures, the manual and the notch form's standard sizes.
+TEST_F(QtWindows, UnplacedWindowsOpenOverTheirOpener)
+{
+    auto expectOver = [&](platform::Form& opened, platform::Form& opener) {
+        SCOPED_TRACE(opened.name() + " over " + opener.name());
+        platform::qt::FormWindow* window = host.window(opened);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        // Centre to centre; the menu bar of one and not the other moves a client area by half its height.
+        const QPoint offset = window->geometry().center() - host.window(opener)->geometry().center();
+        EXPECT_LE(offset.manhattanLength(), 30) << offset.x() << ", " << offset.y();
+    };
+    app::Form1& form1 = program->form1;
+    runtime.dispatch([&] { form1.move(900, 600); }); // away from the screen's centre and its corner
+
+    host.userInput(&form1.NoteButton, [&] { runtime.userClick(form1.NoteButton); });
+    expectOver(program->form21, form1);
+    runtime.dispatch([&] { program->form21.hide(); });
+
+    host.userInput(&form1.SimpleSpanbutton, [&] { runtime.userDoubleClick(form1.SimpleSpanbutton); });
+    expectOver(program->form9, form1);
+    runtime.dispatch([&] { program->form9.unload(); });
+
+    // The uniformly increasing load picture is modal: it is looked at while it holds up its opener.
+    QTimer::singleShot(0, [&] {
+        expectOver(program->form17, form1);
+        program->form17.unload();
+    });
+    runtime.dispatch([&] { program->form17.show(platform::ShowMode::Modal); });
+
+    host.userInput(nullptr, [&] { runtime.userMenu(form1.MnuHelp); });
+    expectOver(program->form12, form1);
+    host.userInput(&program->form12.Contents14, [&] { runtime.userClick(program->form12.Contents14); });
+    expectOver(program->form9, program->form12);
+    runtime.dispatch([&] { program->form9.unload(); });
+    host.userInput(nullptr, [&] { runtime.userMenu(program->form12.MnuExit); });
+
+    host.userInput(nullptr, [&] { runtime.userMenu(form1.MnuNotches); });
+    notch::FormNotchwise& notches = program->formNotchwise;
+    host.userInput(&notches.StdSizeCmd, [&] { runtime.userClick(notches.StdSizeCmd); });
+    expectOver(program->stdSizesForm, notches);
 }
 
 // The hip and valley plan reads as a plan: "R2" keeps clear of the step text beside it, and each

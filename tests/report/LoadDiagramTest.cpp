@@ -11,6 +11,12 @@
 #include "report/Form7.h"
 #include "report/Form9.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace recordtest
 {
 
@@ -248,6 +254,115 @@ TEST_F(RecordTest, StaticLoadPicturesOpenFromTheQuickTipsAndCloseWithTheirButton
     EXPECT_EQ(hips.Label5(0).caption(), " Weight at R1 = zero PLF");
     driver.click(hips.Cmd_OK);
     EXPECT_FALSE(hips.loaded());
+}
+
+namespace
+{
+
+struct Point
+{
+    double x, y;
+};
+
+double distance(Point p, Point a, Point b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+double distance(Point p, const platform::Line& line)
+{
+    const platform::ControlProps& l = line.props();
+    return distance(p, {l.x1, l.y1}, {l.x2, l.y2});
+}
+
+// 0 inside the control's box.
+double distanceToBox(Point p, const platform::Control& c)
+{
+    const platform::ControlProps& b = c.props();
+    const double dx = std::max({b.left - p.x, 0.0, p.x - (b.left + b.width)});
+    const double dy = std::max({b.top - p.y, 0.0, p.y - (b.top + b.height)});
+    return std::hypot(dx, dy);
+}
+
+// What the window paints as lines: every visible line control, with its ends and pen.
+std::vector<const platform::ControlProps*> paintedLines(platform::Form& form)
+{
+    std::vector<const platform::ControlProps*> lines;
+    for (const platform::Control* c : form.controls()) {
+        if (c->kind() == platform::ControlKind::Line && c->props().visible) {
+            lines.push_back(&c->props());
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+// Each caption of the hips and valleys picture is joined to the part it names by a short thin leader
+// that starts beside the caption and ends on the part in a short thick tick lying along the leader.
+TEST_F(RecordTest, HipsAndValleysCaptionsHaveLeadersToTheirParts)
+{
+    driver.click(form1.Command3D10);
+    report::Form16& hips = program.form16;
+    ASSERT_TRUE(hips.visible());
+    auto on = [](const platform::Line& line) { return [&line](Point p) { return distance(p, line) <= 15; }; };
+    const platform::ControlProps& valley = hips.ValleyBeam.props();
+    struct Case
+    {
+        platform::Label& caption;
+        std::function<bool(Point)> onPart;
+    };
+    const Case cases[] = {
+        {hips.Label1, on(hips.ValleyEdge(0))}, // the ridge along the top of the valley plan
+        {hips.Label2, on(hips.ValleyEdge(2))}, // the ridge along its left side
+        {hips.Label3, on(hips.ValleyBeam)},
+        // R2: the valley beam's lower end, at the corner of the walls
+        {hips.Label4, [&](Point p) { return std::hypot(p.x - valley.x2, p.y - valley.y2) <= 40; }},
+        {hips.Label21,
+         [&](Point p) {
+             for (int i = 0; i <= 5; ++i) {
+                 if (on(hips.HipRafter(i))(p)) {
+                     return true;
+                 }
+             }
+             return false;
+         }},
+        {hips.Label22, [&](Point p) { return distanceToBox(p, hips.Wall(1)) <= 15; }},
+        {hips.Label14, on(hips.HipRidge)},
+    };
+    const auto lines = paintedLines(hips);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.caption());
+        const platform::ControlProps* leader = nullptr;
+        Point end{};
+        for (const platform::ControlProps* l : lines) {
+            if (l->borderWidth != 1 || l->lineStyle != platform::LineStyle::Solid) {
+                continue;
+            }
+            for (const auto& [from, to] : {std::pair{Point{l->x1, l->y1}, Point{l->x2, l->y2}},
+                                           std::pair{Point{l->x2, l->y2}, Point{l->x1, l->y1}}}) {
+                if (distanceToBox(from, c.caption) <= 60 && distanceToBox(to, c.caption) > 60 &&
+                    c.onPart(to)) {
+                    leader = l;
+                    end = to;
+                }
+            }
+        }
+        ASSERT_NE(leader, nullptr) << "no leader from the caption to its part";
+        EXPECT_LE(std::hypot(leader->x2 - leader->x1, leader->y2 - leader->y1), 1200);
+        const Point a{leader->x1, leader->y1}, b{leader->x2, leader->y2};
+        const bool ticked = std::ranges::any_of(lines, [&](const platform::ControlProps* t) {
+            const Point t1{t->x1, t->y1}, t2{t->x2, t->y2};
+            const double length = std::hypot(t2.x - t1.x, t2.y - t1.y);
+            const bool atEnd =
+                std::hypot(t1.x - end.x, t1.y - end.y) <= 5 || std::hypot(t2.x - end.x, t2.y - end.y) <= 5;
+            return t->borderWidth >= 2 && length >= 40 && length <= 120 && atEnd && distance(t1, a, b) <= 5 &&
+                   distance(t2, a, b) <= 5;
+        });
+        EXPECT_TRUE(ticked) << "no thick tick where the leader meets the part";
+    }
 }
 
 TEST_F(RecordTest, IncreasingLoadPictureSpanLineKeepsTwoDecimals)
