@@ -1,7 +1,10 @@
 // Filling the beam criteria snapshot from the criteria form.
 #include "app/BeamCriteriaSnapshot.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "scl/Form2.h"
 
 namespace app
 {

@@ -1,7 +1,9 @@
 // Invalidating the selection shown on the criteria form.
 #include "app/ClearSelection.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 
 namespace app
 {

@@ -4,9 +4,12 @@
 #include "app/FormHelpers.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <array>
 #include <cstddef>

@@ -2,9 +2,13 @@
 // question from the close box.
 #include "app/Form12.h"
 
+#include "app/Form15.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form9.h"
 
 #include <array>
 

@@ -2,10 +2,14 @@
 // program at once: the edition options, the two check boxes and the font list.
 #include "app/Form13.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
 
 #include <string>
 

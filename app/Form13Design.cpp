@@ -2,7 +2,6 @@
 #include "app/DesignHelpers.h"
 #include "app/Form13.h"
 #include "app/FormHelpers.h"
-#include "app/Program.h"
 
 namespace app
 {

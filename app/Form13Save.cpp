@@ -1,10 +1,14 @@
 // Form13's save: the record in memory takes the form's values, the settings file is written whole,
 // and the running program takes the new defaults.
+#include "app/Form1.h"
 #include "app/Form13.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
 
 #include <string>
 

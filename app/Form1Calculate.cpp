@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/OkCalculateForms.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "beam/OkCalculate.h"
 
 namespace app

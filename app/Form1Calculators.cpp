@@ -5,8 +5,11 @@
 // those and decide the final state.
 #include "app/ClearSelection.h"
 #include "app/Form1.h"
+#include "app/Form13.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <array>
 #include <initializer_list>

@@ -5,7 +5,9 @@
 #include "app/DesignHelpers.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <array>
 #include <string>

@@ -1,10 +1,12 @@
 // Form1's entry box keys and focus: Insert pastes the calculator's result, the load boxes refuse the
 // comma, and entering a box selects its whole text so that typing replaces it.
 #include "app/Form1.h"
+#include "app/Form25.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

@@ -4,7 +4,10 @@
 #include "app/Form1.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <cmath>
 #include <string>

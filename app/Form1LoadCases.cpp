@@ -5,6 +5,8 @@
 #include "app/DesignHelpers.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "report/Form9.h"
 
 namespace app
 {

@@ -2,8 +2,13 @@
 // diagram, or for a hip or valley the increasing load picture.
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form11.h"
+#include "report/Form17.h"
 
 #include <algorithm>
 

@@ -1,13 +1,21 @@
 // Form1's menus and the notes button: a new beam, the criteria and data record files, load and print,
 // and the other tools the criteria form opens.
 #include "app/Form1.h"
+#include "app/Form12.h"
+#include "app/Form13.h"
+#include "app/Form25.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
 #include "app/ToolEntryPoints.h"
+#include "beam/BeamState.h"
 #include "files/BeamCriteriaFile.h"
 #include "files/BeamDataRecordFile.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
 
 #include <algorithm>
 #include <string>

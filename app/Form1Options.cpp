@@ -5,7 +5,9 @@
 #include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 
 #include <array>
 #include <cmath>

@@ -1,9 +1,13 @@
 // Form1's reading of the settings file at load: the record is read whole, checked, and only then
 // applied to Form1, the report header form, the settings form and the shared settings.
 #include "app/Form1.h"
+#include "app/Form13.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
 
 #include <string>
 #include <string_view>

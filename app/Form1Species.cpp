@@ -1,9 +1,16 @@
 // Form1's species group or material: the list that chooses it and the steel shape options. Each choice
 // resets the options that depend on the material and unloads the forms of the previous one.
 #include "app/ClearSelection.h"
+#include "app/CriteriaChoices.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
+#include "columns/Form23.h"
+#include "report/Form5.h"
+#include "report/Form6.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
 
 #include <initializer_list>
 
@@ -221,6 +228,31 @@ void Form1::DblPLbutton_Click()
 {
     clearSelectionUnlessGuarded(m_program);
     applySteelShapeBracing(*this);
+}
+
+bool SpeciesGroupChosen(Program& program, int group)
+{
+    return program.form1.group(group).value();
+}
+
+bool WetServiceChosen(Program& program)
+{
+    return program.form1.Wet.checked();
+}
+
+bool HipOrValleyChosen(Program& program)
+{
+    return program.form1.IncButton.value();
+}
+
+std::string SpanText(Program& program)
+{
+    return program.form1.Span.text();
+}
+
+std::string DurationText(Program& program)
+{
+    return program.form1.Dur.text();
 }
 
 } // namespace app

@@ -4,6 +4,9 @@
 #include "app/Program.h"
 #include "app/QuickTips.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form16.h"
+#include "report/Form9.h"
 
 namespace app
 {

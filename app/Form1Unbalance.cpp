@@ -4,8 +4,10 @@
 #include "app/ClearSelection.h"
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 #include <vector>

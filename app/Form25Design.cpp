@@ -3,6 +3,7 @@
 #include "app/Form25.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 
 namespace app
 {

@@ -2,10 +2,14 @@
 // criteria form for a new beam and opening the file manager.
 #include "app/FormHelpers.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "app/SpeciesList.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

@@ -1,8 +1,16 @@
 // What "OK Calculate" does to the forms while the load analysis runs.
 #include "app/OkCalculateForms.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/Form4.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form11.h"
+#include "report/RecordState.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 namespace app
 {

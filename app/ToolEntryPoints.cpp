@@ -2,6 +2,8 @@
 #include "app/ToolEntryPoints.h"
 
 #include "app/Program.h"
+#include "columns/Form18.h"
+#include "notch/FormNotchwise.h"
 
 namespace app
 {
@@ -9,13 +11,13 @@ namespace app
 void OpenColumnDesign(Program& program)
 {
     program.form18.show();
-    program.form1.hide();
+    program.form1Window.hide();
 }
 
 void OpenNotchCheck(Program& program)
 {
     program.formNotchwise.show();
-    program.form1.hide();
+    program.form1Window.hide();
 }
 
 } // namespace app

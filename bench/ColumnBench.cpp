@@ -1,6 +1,9 @@
 // Column sizing: the wood quick-pick search and the steel proposal search alone, and "OK Calculate" to a
 // captioned wood column selection form through the headless driver.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
+#include "columns/Form20.h"
 #include "columns/SteelColumnDesign.h"
 #include "columns/WoodColumnDesign.h"
 #include "platform/headless/Driver.h"

@@ -1,7 +1,13 @@
 // Composing the beam data record on Form6, and building one printed page of it with the load
 // location diagram (the display list the host receives), headless.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
+#include "report/Form11.h"
+#include "report/Form6.h"
 #include "report/PrintRecord.h"
 
 #include <benchmark/benchmark.h>

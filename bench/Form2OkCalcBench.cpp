@@ -1,7 +1,9 @@
 // "OK Calc" of the custom values form, headless: for a 2x member the value checks and the selection
 // form's captioning pass over the four 2x quick picks, each searched by silent size tests.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "scl/Form2.h"
 
 #include <benchmark/benchmark.h>
 

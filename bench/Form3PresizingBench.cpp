@@ -1,7 +1,9 @@
 // "OK Calculate" to a fully captioned selection form, headless: the load analysis, the hand-off and the
 // whole pre-sizing of the quick-pick grid, with every captioned button searched by the size test.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "wood/Form3.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,13 @@
 // The report form's activation with its fill, headless: every size step adds one fill to its test.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
 #include "report/LoadReportForm.h"
+#include "wood/Form3.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,11 @@
 // "14" (volume factor, a next smaller depth of 11-7/8) on a 14 ft backspan with a 4 ft overhang and an
 // unbraced length, with the shared section, shear, deflection and next-smaller checks. Five breadths
 // of a few steps each should stay far below a perceptible wait.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "scl/Form2.h"
 #include "scl/LVLCalc.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,12 @@
 // the heavier sizes of every family pass bending and shear and fail on deflection, so no search stops
 // early at sixteen picks (fullFamilies 0). The allocations counter is the whole sweep's: the setup's snapshot
 // of the criteria and the captions of the passing rows; a failing row allocates nothing.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "steel/Form22.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 
 #include <atomic>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,12 @@
 // One silent quick-pick test as the pre-sizing runs it: the button press that fills the size boxes,
 // the wood size test and the shared checks. The worst pre-sizing runs some 470 of them, which should
 // fit in the selection form's 5 ms.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
 #include "wood/CalcWoodBeam.h"
+#include "wood/Form3.h"
 
 #include <benchmark/benchmark.h>
 

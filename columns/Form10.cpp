@@ -2,11 +2,21 @@
 #include "columns/Form10.h"
 
 #include "app/DesignHelpers.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
 #include "columns/SteelColumnDesign.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/RecordState.h"
 
 namespace columns
 {
@@ -274,7 +284,7 @@ void Form10::MnuExit_Click()
     m_program.form20.unload();
     unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form10::MnuHelp_Click()

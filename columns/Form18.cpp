@@ -2,12 +2,25 @@
 // menus.
 #include "columns/Form18.h"
 
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
 #include "columns/Form18Notes.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "files/ColumnRecordFile.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/RecordState.h"
 
 #include <array>
 
@@ -429,7 +442,7 @@ void Form18::MnuExit_Click()
     m_program.form10.unload();
     m_program.form23.unload();
     m_program.form28.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form18::MnuHelp_Click()

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "columns/Form18.h"
 #include "files/CustomPostFile.h"
+#include "report/Form21.h"
 
 namespace columns
 {

@@ -1,9 +1,12 @@
 // The reaction import of the column criteria form: a support reaction of the beam last calculated on
 // the beam path becomes the column's load, with the beam's load duration.
+#include "app/CriteriaChoices.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "columns/Form18.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {
@@ -37,7 +40,7 @@ void Form18::CmdImportOK_Click()
             // Doubled in single precision, as the reactions are kept; a single R1 shows "0" for zero.
             const float value = doubled ? reaction * 2.0f : reaction;
             cReacText.setText(num::format(value, r1 && !doubled ? "###0" : "####"));
-            cDurText.setText(m_program.form1.Dur.text());
+            cDurText.setText(app::DurationText(m_program));
         },
         [&](const platform::RuntimeError&) {
             runtime.msgBox("Error importing from data record", platform::Buttons::OK, platform::Icon::None,

@@ -1,11 +1,14 @@
 // "OK Calculate" and "Report" of the stud frame: the entry steps in order, then the design steps of
 // StudCheck and the status; and the two dormant file commands that run the check around a load or save.
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/ColumnValueTables.h"
 #include "columns/Form18.h"
+#include "columns/Form28.h"
 #include "columns/StudCheck.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

@@ -1,12 +1,15 @@
 // The stud frame's entry rules: the numeric check and zero rule of each box, the comma refusal, the
 // zone copying, the spacing and repetitive-use rules, the spinner; the species list and its lookup.
+#include "app/CriteriaChoices.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/ColumnValueTables.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {
@@ -175,21 +178,21 @@ void Form18::SetupWindStudSpecies()
         WindStudCombo.addItem("Custom");
     });
     next([&] {
-        auto& group = m_program.form1.group;
+        auto chosen = [this](int group) { return app::SpeciesGroupChosen(m_program, group); };
         std::int16_t position = 14; // Hem-Fir #2: steel, or no species group
-        if (group[8].value() || group[7].value() || group[5].value()) {
+        if (chosen(8) || chosen(7) || chosen(5)) {
             position = CustomPosition;
-        } else if (group[3].value()) {
+        } else if (chosen(3)) {
             position = 42;
-        } else if (group[4].value()) {
+        } else if (chosen(4)) {
             position = 22;
-        } else if (group[0].value()) {
+        } else if (chosen(0)) {
             position = 2;
-        } else if (group[1].value()) {
+        } else if (chosen(1)) {
             position = 6;
-        } else if (group[2].value()) {
+        } else if (chosen(2)) {
             position = 32;
-        } else if (group[6].value()) {
+        } else if (chosen(6)) {
             position = 24;
         }
         WindStudCombo.setListIndex(position);

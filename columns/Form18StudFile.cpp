@@ -1,11 +1,13 @@
 // The stud column file of the stud frame: the writer with its notes question and the loader, which
 // reads and checks the whole record before any box changes.
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <algorithm>
 

@@ -1,11 +1,15 @@
 // Form18's loading and its material, value group, column type and species handlers: the species list of
 // the group and the Fc and E its table gives.
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "columns/ColumnValueTables.h"
 #include "columns/Form18.h"
+#include "columns/Form20.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

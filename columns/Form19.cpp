@@ -3,11 +3,22 @@
 // header form before they show it.
 #include "columns/Form19.h"
 
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
 #include "files/ColumnRecordFile.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 namespace columns
 {
@@ -243,7 +254,7 @@ void Form19::MnuExit_Click()
     m_program.form20.unload();
     m_program.form10.unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form19::MnuBack_Click()

@@ -2,10 +2,20 @@
 #include "columns/Form20.h"
 
 #include "app/DesignHelpers.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/RecordState.h"
 
 #include <cmath>
 
@@ -300,7 +310,7 @@ void Form20::MnuExit_Click()
     unload();
     m_program.form10.unload();
     m_program.form23.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form20::MnuHelp_Click()

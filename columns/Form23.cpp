@@ -2,11 +2,22 @@
 // its print and save commands mark the record kind for the report header form before they show it.
 #include "columns/Form23.h"
 
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
 #include "files/ColumnRecordFile.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 namespace columns
 {
@@ -177,7 +188,7 @@ void Form23::MnuExit_Click()
     m_program.form20.unload();
     m_program.form10.unload();
     unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void Form23::MnuCriteria_Click()

@@ -3,8 +3,11 @@
 #include "app/DesignHelpers.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
 #include "columns/Form28.h"
 #include "columns/StudSketch.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <array>
 

@@ -2,9 +2,13 @@
 // that reports a failing cell and goes on with the next.
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/Form18.h"
 #include "columns/Form28.h"
+#include "columns/StudCheck.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace columns
 {

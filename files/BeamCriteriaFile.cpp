@@ -2,9 +2,15 @@
 // them as far as its layout reaches.
 #include "files/BeamCriteriaFile.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "files/BeamCriteriaRecord.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form7.h"
+#include "scl/Form2.h"
 
 #include <string>
 

@@ -2,8 +2,12 @@
 #include "files/BeamDataRecordFile.h"
 
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "files/BeamDataRecordSlots.h"
 #include "files/RecordFile.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
 
 namespace files
 {

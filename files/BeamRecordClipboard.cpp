@@ -4,6 +4,8 @@
 
 #include "app/Program.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form6.h"
 
 #include <array>
 #include <string_view>

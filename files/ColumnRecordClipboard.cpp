@@ -4,7 +4,10 @@
 #include "files/ColumnRecordClipboard.h"
 
 #include "app/Program.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <initializer_list>
 #include <string_view>

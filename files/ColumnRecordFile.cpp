@@ -3,8 +3,13 @@
 #include "files/ColumnRecordFile.h"
 
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
 #include "files/RecordFile.h"
 #include "platform/core/RecordFields.h"
+#include "platform/forms/Runtime.h"
+#include "report/RecordState.h"
 
 #include <array>
 

@@ -3,8 +3,11 @@
 #include "files/CustomPostFile.h"
 
 #include "app/Program.h"
+#include "columns/Form18.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
+#include "platform/core/RecordFields.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

@@ -1,9 +1,14 @@
 // Loading and saving custom values files.
 #include "files/CustomValuesFile.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "files/RecordFile.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 
 #include <string>
 

@@ -2,7 +2,9 @@
 #include "files/RecordFile.h"
 
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,11 @@
 // libFuzzer harness for the two SCL files: the input becomes both "Korvanta23.LVL" and
 // "KorvantaCustom.LVL", the custom values form loads with SCL chosen, and every product is chosen once.
 // Any run-time error that escapes a handler, or any sanitizer report, is a finding.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/forms/Runtime.h"
 #include "platform/headless/HeadlessHost.h"
+#include "scl/Form2.h"
 #include "scl/SCLRecords.h"
 
 #include <cstddef>

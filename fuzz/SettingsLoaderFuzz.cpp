@@ -1,6 +1,7 @@
 // libFuzzer harness for the record files the program reads at start-up: the input becomes the file,
 // a whole program starts on the headless host, and any run-time error that escapes a handler, or any
 // sanitizer report, is a finding.
+#include "app/Form13.h"
 #include "app/Program.h"
 #include "platform/forms/Runtime.h"
 #include "platform/headless/HeadlessHost.h"

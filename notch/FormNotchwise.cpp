@@ -3,10 +3,15 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "notch/NotchFormulas.h"
 #include "notch/NotchRoutines.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {
@@ -89,7 +94,7 @@ void FormNotchwise::Form_QueryUnload(bool& cancel, platform::UnloadReason reason
     }
     m_program.notchwisePrintForm.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void FormNotchwise::MemberListBox_Click()
@@ -212,7 +217,7 @@ void FormNotchwise::MnuExit_Click()
     unload();
     m_program.notchwisePrintForm.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void FormNotchwise::MnuBack_Click()

@@ -3,8 +3,10 @@
 #include "notch/FormNotchwise.h"
 #include "notch/NotchFormulas.h"
 #include "notch/NotchRoutines.h"
+#include "notch/NotchValues.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

@@ -6,8 +6,10 @@
 #include "notch/NotchFormulas.h"
 #include "notch/NotchRoutines.h"
 #include "notch/NotchTables.h"
+#include "notch/NotchValues.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

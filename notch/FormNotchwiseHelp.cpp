@@ -1,6 +1,7 @@
 // The thirteen help buttons of FormNotchwise: each shows its note and changes nothing.
 #include "app/Program.h"
 #include "notch/FormNotchwise.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {

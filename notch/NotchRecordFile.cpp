@@ -3,7 +3,9 @@
 #include "files/RecordFile.h"
 #include "notch/FormNotchwise.h"
 #include "notch/NotchRecord.h"
+#include "notch/NotchValues.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {

@@ -4,10 +4,13 @@
 #include "notch/NotchRoutines.h"
 
 #include "app/Program.h"
+#include "notch/FormNotchwise.h"
 #include "notch/NotchFormulas.h"
 #include "notch/NotchTables.h"
+#include "notch/NotchValues.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 #include <string>
 

@@ -4,9 +4,14 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "notch/FormNotchwise.h"
 #include "notch/NotchPictures.h"
+#include "notch/NotchValues.h"
+#include "notch/StdSizesForm.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace notch
 {
@@ -52,7 +57,7 @@ void NotchwisePrintForm::Form_QueryUnload(bool& cancel, platform::UnloadReason r
     }
     m_program.formNotchwise.unload();
     m_program.stdSizesForm.unload();
-    m_program.form1.show();
+    m_program.form1Window.show();
 }
 
 void NotchwisePrintForm::NotchwiseLoad()

@@ -2,6 +2,7 @@
 #include "notch/StdSizesForm.h"
 
 #include "app/Program.h"
+#include "notch/FormNotchwise.h"
 #include "notch/NotchTables.h"
 
 namespace notch

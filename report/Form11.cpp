@@ -2,10 +2,15 @@
 // span is always 5205 twips long from x = 1200, and every position along it is scaled to that.
 #include "report/Form11.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/RecordState.h"
 
 #include <algorithm>
 

@@ -1,10 +1,12 @@
 // The uniformly increasing load picture: its look, and the span line written at load.
 #include "report/Form17.h"
 
+#include "app/CriteriaChoices.h"
 #include "app/DesignHelpers.h"
 #include "app/Program.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace report
 {
@@ -50,7 +52,7 @@ void Form17::Form_Load()
                                  "Korvanta");
     });
     next([&] {
-        Spanlabel.setCaption("Span = " + platform::num::formatText(m_program.form1.Span.text(), "###.0#") +
+        Spanlabel.setCaption("Span = " + platform::num::formatText(app::SpanText(m_program), "###.0#") +
                              " ft");
     });
 }

@@ -4,6 +4,8 @@
 
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "platform/forms/Runtime.h"
 
 namespace report
 {

@@ -5,7 +5,9 @@
 #include "app/DesignHelpers.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 
 namespace report
 {

@@ -1,12 +1,23 @@
 // The report form's activation, "OK  Select Member", menus and advice boxes.
 #include "report/Form5.h"
 
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
 #include "report/LoadReportForm.h"
 #include "report/StepTables.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 #include <algorithm>
 

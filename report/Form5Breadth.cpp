@@ -4,6 +4,8 @@
 #include "app/Program.h"
 #include "report/Form5.h"
 #include "report/SizeStep.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace report
 {

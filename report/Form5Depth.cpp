@@ -1,9 +1,12 @@
 // "Depth +" and "Depth -": the next deeper or shallower size of the member on the report, tested at
 // once. Round custom members step their diameter by one inch; SCL members follow their product.
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/Form5.h"
 #include "report/SizeStep.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace report
 {

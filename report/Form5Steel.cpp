@@ -3,7 +3,11 @@
 // the designation, the texts, the size labels and both buttons stay as they were before the click.
 #include "app/Program.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "report/Form5.h"
+#include "report/MemberTests.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
 
 #include <optional>
 

@@ -3,11 +3,17 @@
 // automatic steps.
 #include "report/Form6.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
 #include "report/RecordCompose.h"
+#include "report/RecordState.h"
 
 namespace report
 {

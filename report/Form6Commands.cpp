@@ -1,11 +1,23 @@
 // The data record form's menus and Print button: printing and saving through the report header
 // form, the record file and clipboard commands, a new beam, and the ways back.
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "files/BeamDataRecordFile.h"
 #include "files/BeamRecordClipboard.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/Form5.h"
 #include "report/Form6.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 namespace report
 {

@@ -2,12 +2,26 @@
 // and back, fonts, print setup and the help buttons. The print command is in Form7Print.cpp.
 #include "report/Form7.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "files/BeamDataRecordFile.h"
 #include "files/ColumnRecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
+#include "report/Form24.h"
+#include "report/Form5.h"
+#include "report/Form6.h"
+#include "report/RecordState.h"
+#include "steel/Form22.h"
 
 namespace report
 {

@@ -1,9 +1,21 @@
 // The report header form's print command: notes question, print dialog, portrait, the header texts
 // into the record form, each copy as a document of its own, then the wrap-up.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form11.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
 #include "report/Form7.h"
 #include "report/PrintRecord.h"
+#include "report/RecordState.h"
 
 namespace report
 {

@@ -2,10 +2,20 @@
 // no-splits shear case, which is decided here and nowhere else.
 #include "report/LoadReportForm.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
+#include "report/MemberTests.h"
 #include "report/ReportLines.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
+#include "wood/Form3.h"
 
 #include <cmath>
 

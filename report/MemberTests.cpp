@@ -5,6 +5,7 @@
 #include "report/LoadReportForm.h"
 #include "scl/LVLCalc.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 #include "steel/WebBearing.h"
 #include "wood/CalcWoodBeam.h"
 

@@ -2,8 +2,18 @@
 // report notes at the foot; the load location diagram with its supports below a beam record.
 #include "report/PrintRecord.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <array>
 

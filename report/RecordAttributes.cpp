@@ -1,8 +1,12 @@
 // The attributes grid of the beam data record: actual, critical, status and ratio of each pass test,
 // with the data box rows that belong to the live-load and overhang checks.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "report/Form5.h"
 #include "report/RecordCompose.h"
+#include "scl/Form2.h"
 
 #include <cmath>
 

@@ -1,8 +1,11 @@
 // The data box of the beam data record (span, weights, reactions, moment, shears, deflection limits
 // and lengths) and the row above it with the bearing requirement, dead-load deflection and camber.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/RecordCompose.h"
+#include "steel/SteelState.h"
 
 #include <cmath>
 

@@ -1,8 +1,14 @@
 // The top of the beam data record: project, ID and description lines, date and preparer, the selected
 // member with its spacing, the conditions line, the lateral support and the report headings.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "report/Form5.h"
+#include "report/Form7.h"
 #include "report/RecordCompose.h"
+#include "steel/SteelState.h"
 
 namespace report
 {

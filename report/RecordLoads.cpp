@@ -1,8 +1,10 @@
 // The loads block of the beam data record: the uniform load line and the table of point and partial
 // loads, with an overhanging beam's overhang rows moved up under its backspan rows.
-#include "app/Program.h"
+#include "app/CriteriaChoices.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "report/RecordCompose.h"
+#include "report/RecordState.h"
 
 #include <array>
 
@@ -132,7 +134,7 @@ void pointLoads(RecordContext& c, const AnalysedLoads& l, bool oh)
 void uniformLines(RecordContext& c, const AnalysedLoads& l)
 {
     const beam::BeamState& b = c.beam;
-    const bool hip = c.form1.IncButton.value();
+    const bool hip = app::HipOrValleyChosen(c.program);
     if (b.member.UnifTL > 0 && !hip) {
         c.set("Label73", num::format(b.member.UnifTL, "####") + "  = A");
         c.set("Label72", "Uniform TL:");

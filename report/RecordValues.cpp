@@ -1,9 +1,15 @@
 // The values and adjustments block of the beam data record: reference and adjusted design values, the
 // adjustment factors, the stability lines and the banner; for steel the yield point factors and the
 // bearing lengths under the point loads.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
 #include "report/RecordCompose.h"
+#include "scl/Form2.h"
+#include "steel/SteelState.h"
 
 namespace report
 {

@@ -2,9 +2,15 @@
 // smaller size, dead-load deflection with creep and camber, the deflection alerts and the reactions.
 #include "report/ReportLines.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "report/Form5.h"
 #include "report/StepTables.h"
+#include "scl/Form2.h"
+#include "steel/SteelState.h"
+#include "wood/Form3.h"
 
 #include <cmath>
 

@@ -1,8 +1,16 @@
 // The frame of the report's size-step buttons.
 #include "report/SizeStep.h"
 
+#include "app/CriteriaChoices.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
 #include "report/LoadReportForm.h"
+#include "report/MemberTests.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace report
 {
@@ -25,13 +33,12 @@ std::array<platform::TextBox*, 6> sizeBoxes(app::Program& program)
 
 MemberOptions readMemberOptions(app::Program& program)
 {
-    app::Form1& f1 = program.form1;
     scl::Form2& f2 = program.form2;
     MemberOptions o;
-    o.southernPine = f1.group(5).value();
-    o.scl = f1.group(7).value();
-    o.customValues = f1.group(8).value();
-    o.steel = f1.group(9).value();
+    o.southernPine = app::SpeciesGroupChosen(program, 5);
+    o.scl = app::SpeciesGroupChosen(program, 7);
+    o.customValues = app::SpeciesGroupChosen(program, 8);
+    o.steel = app::SpeciesGroupChosen(program, 9);
     o.round = f2.Roundoption.value();
     o.gluLamHeaders = f2.WidGLBHDR.value();
     o.custom2x = f2.Wid2x.value();

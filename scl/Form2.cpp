@@ -2,9 +2,14 @@
 // the close request.
 #include "scl/Form2.h"
 
+#include "app/CriteriaChoices.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "files/CustomValuesFile.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form21.h"
 #include "scl/LVLEstimate.h"
 #include "scl/SCLProductForm.h"
 
@@ -55,7 +60,7 @@ void Form2::Form_Load()
 
 bool Form2::sclChosen()
 {
-    return m_program.form1.group[7].value();
+    return app::SpeciesGroupChosen(m_program, 7);
 }
 
 bool Form2::customSclChosen()
@@ -146,7 +151,7 @@ void Form2::MnuLoadCustom_Click()
 void Form2::MnuCriteria_Click()
 {
     Label16.setCaption("");
-    m_program.form1.show();
+    m_program.form1Window.show();
     hide();
 }
 

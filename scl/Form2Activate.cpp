@@ -1,12 +1,17 @@
 // The custom values form's activation: arranged for SCL or custom values, the edition and maker
 // lines, the current beam's status, and on the load-and-print path the refill that runs the rest.
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/Form4.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "scl/CustomValueTables.h"
 #include "scl/Form2.h"
 #include "scl/SCLProductForm.h"
+#include "scl/SCLValueTable.h"
 
 namespace scl
 {

@@ -2,6 +2,8 @@
 // set, and the size boxes and quick picks prepared: by the SCL depth search, the custom SCL estimate,
 // the selection form's captioning pass, or at once a round timber's test.
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "scl/CustomValueTables.h"
@@ -9,6 +11,7 @@
 #include "scl/LVLCalc.h"
 #include "scl/LVLEstimate.h"
 #include "wood/CalcWoodBeam.h"
+#include "wood/Form3.h"
 
 #include <cmath>
 

@@ -2,6 +2,7 @@
 // lamination and graded lumber options with what each shows, hides and clears.
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "scl/Form2.h"
 

@@ -1,6 +1,5 @@
 // The advice buttons of the custom values form. Telephone numbers change; the manufacturers' rows
 // name the makers only and leave the number to the dealer lists.
-#include "app/Program.h"
 #include "scl/Form2.h"
 
 namespace scl

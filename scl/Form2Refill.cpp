@@ -1,6 +1,10 @@
 // Load and print through the custom values form: the form fills itself from the criteria record just
 // loaded and presses "OK Calc" and "OK Test". Whatever stops the path hands the form to the user.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "files/RecordFile.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "scl/Form2.h"

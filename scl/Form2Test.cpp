@@ -3,8 +3,10 @@
 #include "scl/Form2.h"
 
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "report/Form5.h"
 #include "scl/CustomValueTables.h"
 #include "scl/LVLCalc.h"
 #include "wood/CalcWoodBeam.h"

@@ -3,8 +3,11 @@
 
 #include "app/BeamCriteriaSnapshot.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 #include "scl/SCLCatalogue.h"
 
 #include <array>

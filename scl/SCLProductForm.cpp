@@ -1,13 +1,18 @@
 // The SCL side of the custom values form: product choice, the two SCL files and the value buttons.
 #include "scl/SCLProductForm.h"
 
+#include "app/CriteriaChoices.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 #include "scl/SCLCatalogue.h"
 #include "scl/SCLRecords.h"
+#include "scl/SCLValueTable.h"
 
 #include <cmath>
 
@@ -163,7 +168,7 @@ void Form2Load(app::Program& program)
                 f2.ButG[i].setVisible(false);
                 f2.LabG[i].setVisible(false);
             }
-            if (!program.form1.group[7].value()) {
+            if (!app::SpeciesGroupChosen(program, 7)) {
                 return;
             }
             f2.CustomIngradeSP.setVisible(false);
@@ -172,7 +177,7 @@ void Form2Load(app::Program& program)
         [&program](const platform::RuntimeError&) {
             message(program, "Error loading Form 2, Load procedure", platform::Icon::Exclamation);
         });
-    if (!loaded || !program.form1.group[7].value()) {
+    if (!loaded || !app::SpeciesGroupChosen(program, 7)) {
         return;
     }
     readDefaultsFile(program);

@@ -3,9 +3,12 @@
 #include "platform/core/Number.h"
 #include "platform/core/Record.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 #include "scl/SCLCatalogue.h"
 #include "scl/SCLProductForm.h"
 #include "scl/SCLRecords.h"
+#include "scl/SCLValueTable.h"
 
 namespace scl
 {

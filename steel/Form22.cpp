@@ -1,13 +1,17 @@
 // The steel selection form's load, activation and close request.
 #include "steel/Form22.h"
 
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "beam/BeamUi.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
 #include "platform/forms/Runtime.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 
 namespace steel
 {

@@ -1,12 +1,18 @@
 // The steel selection form's quick picks and pages, "OK Test", the database and help messages, and
 // its menus.
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "beam/BeamUi.h"
 #include "platform/core/Traps.h"
 #include "platform/forms/Runtime.h"
+#include "report/Form5.h"
 #include "steel/Form22.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 
 #include <initializer_list>
 #include <string>

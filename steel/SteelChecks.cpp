@@ -2,11 +2,17 @@
 #include "steel/SteelChecks.h"
 
 #include "app/BeamCriteriaSnapshot.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "beam/CalcDeflection.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
+#include "steel/Form22.h"
 #include "steel/SteelSizeCheck.h"
+#include "steel/SteelState.h"
 #include "steel/SteelUi.h"
 #include "steel/WebBearing.h"
 

@@ -2,10 +2,14 @@
 // table order, that pass bending, shear and deflection.
 #include "app/BeamCriteriaSnapshot.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "beam/CalcDeflection.h"
 #include "platform/core/Number.h"
+#include "platform/forms/Runtime.h"
+#include "steel/Form22.h"
 #include "steel/SteelChecks.h"
 #include "steel/SteelSizeCheck.h"
+#include "steel/SteelState.h"
 #include "steel/SteelUi.h"
 
 #include <cmath>

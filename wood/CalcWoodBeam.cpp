@@ -5,15 +5,22 @@
 #include "wood/CalcWoodBeam.h"
 
 #include "app/BeamCriteriaSnapshot.h"
+#include "app/CriteriaChoices.h"
 #include "app/OkCalculateForms.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "beam/CalcDeflection.h"
 #include "beam/CalcMomentShearReduction.h"
 #include "beam/CalcStability.h"
+#include "beam/Form4.h"
 #include "beam/NextSmallerSize.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "report/Form5.h"
+#include "scl/Form2.h"
 #include "wood/AdjustedValues.h"
+#include "wood/Form3.h"
 #include "wood/IngradeTable.h"
 #include "wood/MemberSection.h"
 #include "wood/ServiceFactors.h"
@@ -237,7 +244,7 @@ bool SizeTest::setSizeAndServiceFactors(const std::string& species)
     s.BreadthClass = m.BreadthClass;
     s.Fb = m.Fb;
     s.CF = m.CF;
-    s.wet = m_program.form1.Wet.checked();
+    s.wet = app::WetServiceChosen(m_program);
     s.southernPine = southernPine();
     s.incised = flags.IncisedOption == -1;
     s.nds1997 = m_criteria.NDS1997 == -1;

@@ -2,6 +2,8 @@
 #include "wood/CustomDepthTest.h"
 
 #include "app/Program.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
 
 namespace wood

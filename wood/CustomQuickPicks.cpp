@@ -2,8 +2,11 @@
 #include "wood/CustomQuickPicks.h"
 
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Number.h"
+#include "scl/Form2.h"
 #include "wood/CustomDepthTest.h"
+#include "wood/Form3.h"
 #include "wood/GluLamHeaderButtons.h"
 #include "wood/QuickPickSearch.h"
 

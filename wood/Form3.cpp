@@ -2,9 +2,13 @@
 // close request.
 #include "wood/Form3.h"
 
+#include "app/Form12.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "wood/CalcWoodBeam.h"
 
 #include <array>
@@ -101,7 +105,7 @@ void Form3::CmdOK_Click()
 
 void Form3::backmnu_Click()
 {
-    m_program.form1.show();
+    m_program.form1Window.show();
     unload();
 }
 
@@ -143,7 +147,7 @@ void Form3::MnuExit_Click()
 
 void Form3::MnuCriteria_Click()
 {
-    m_program.form1.show();
+    m_program.form1Window.show();
     unload();
 }
 

@@ -1,10 +1,14 @@
 // The selection form's activation: after a new calculation it pre-sizes the quick-pick grid (or, for
 // custom values, the custom values form's buttons); every activation then shows the selection status
 // and, in load-and-print mode, passes on to "OK Test" by itself.
+#include "app/Form1.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
 #include "wood/CustomQuickPicks.h"
 #include "wood/Form3.h"
 #include "wood/QuickPickEstimates.h"

@@ -1,8 +1,12 @@
 // The pre-sizing of the activation: labels for the species group, a first depth for every quick-pick
 // button from bending alone, then the searches that turn each into the smallest passing depth.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/core/Traps.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 #include "wood/CustomQuickPicks.h"
 #include "wood/Form3.h"
 #include "wood/QuickPickEstimates.h"

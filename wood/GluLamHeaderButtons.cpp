@@ -2,7 +2,9 @@
 #include "wood/GluLamHeaderButtons.h"
 
 #include "app/Program.h"
+#include "scl/Form2.h"
 #include "wood/CustomDepthTest.h"
+#include "wood/Form3.h"
 #include "wood/QuickPickSearch.h"
 
 namespace wood

@@ -1,7 +1,10 @@
 // The depth step of the wood size test: the net depth and neighbours of the size in the selection boxes.
+#include "app/CriteriaChoices.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/DepthLadder.h"
+#include "wood/Form3.h"
 #include "wood/SizeTestInputs.h"
 
 namespace wood
@@ -18,8 +21,8 @@ void IngradeValues(app::Program& program)
     q.depth = depth;
     q.breadth = breadth;
     q.BreadthClass = m.BreadthClass;
-    q.southernPine = program.form1.group(5).value();
-    q.customValues = program.form1.group(8).value();
+    q.southernPine = app::SpeciesGroupChosen(program, 5);
+    q.customValues = app::SpeciesGroupChosen(program, 8);
     q.Wid6x = options.Wid6x;
     q.WidGLB = options.WidGLB;
     q.WidGLBHDR = options.WidGLBHDR;

@@ -5,8 +5,12 @@
 #include "wood/QuickPickSearch.h"
 
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/DepthWalk.h"
+#include "wood/Form3.h"
 
 namespace wood
 {

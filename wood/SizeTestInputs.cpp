@@ -2,6 +2,8 @@
 #include "wood/SizeTestInputs.h"
 
 #include "app/Program.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace wood
 {

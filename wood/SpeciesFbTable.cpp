@@ -3,7 +3,9 @@
 #include "wood/SpeciesFbTable.h"
 
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
+#include "scl/Form2.h"
 
 namespace wood
 {

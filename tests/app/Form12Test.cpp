@@ -1,9 +1,16 @@
 // The built-in manual as a user reads it from the criteria form's Help: the contents table, the
 // fifteen topics, the exact vocabulary of its tables, Back, About, the diagram, Print Screen, the ways
 // out and the close box.
+#include "app/Form12.h"
+
+#include "app/Form1.h"
+#include "app/Form15.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/Record.h"
 #include "platform/headless/Driver.h"
+#include "report/Form9.h"
+#include "scl/Form2.h"
 
 #include <gtest/gtest.h>
 #include <regex>

@@ -1,7 +1,12 @@
 // Saving the settings: the file's bytes, a round trip through a restart, what the running program
 // takes, the Arial note and a save that cannot write the file.
+#include "app/Form1.h"
+#include "app/Form13.h"
+#include "app/Form25.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form7.h"
 #include "tests/app/SettingsFixtures.h"
 
 #include <filesystem>

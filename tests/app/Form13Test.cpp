@@ -1,6 +1,10 @@
 // The settings form as a user meets it from "Set Defaults...": what it opens on, the edition options
 // that switch the running program, the live check boxes and font list, the load pairs and the help.
+#include "app/Form13.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
 #include "tests/app/SettingsFixtures.h"
 

@@ -1,8 +1,12 @@
 // The criteria form's activation: it gives back the loads as the user entered them after "OK
 // Calculate" adjusted the boxes, leaves them alone otherwise, lays out the load frames of the load
 // case, and keeps the selection; and the close box asks before the program ends.
+#include "app/Form1.h"
+#include "app/Form13.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,10 @@
 // The criteria form's load calculators and load clearing, as a user works them: the preset buttons,
 // the tributary and partial-load psf calculators, the hip and valley calculator, the load letters and
 // frame double clicks, and how each leaves "OK Calculate" and the transfer button.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/core/Number.h"
 #include "platform/headless/Driver.h"
 #include "tests/app/SettingsFixtures.h"

@@ -1,8 +1,11 @@
 // The entry rules of the criteria form's boxes as the user types: refused texts named in the box's own
 // message, zeros removed from the load boxes, the selection cleared except under the guards, the
 // switches of "OK Calculate", Insert pasting the calculator's result, and the guards' release.
+#include "app/Form1.h"
+#include "app/Form25.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Traps.h"
 #include "platform/headless/Driver.h"

@@ -1,8 +1,11 @@
 // The load case options of the criteria form: which load frames and boxes each case shows and
 // enables, the overhang boxes' colours, the cleared loads, the multi-span picture and its Cancel, and
 // the load entry diagram on a double click.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form9.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,8 +1,18 @@
 // The criteria form's menus, notes button and about box, as a user works them: File > New with its
 // questions, loading criteria and data records (cancelled and refused), load and print, the data record
 // menu, the exit question, the file manager, the other tools, the manual and the report notes.
+#include "app/Form1.h"
+#include "app/Form12.h"
+#include "app/Form13.h"
+#include "app/Form15.h"
+#include "app/Form25.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/headless/Driver.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
 
 #include <gtest/gtest.h>
 #include <string>

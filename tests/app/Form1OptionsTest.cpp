@@ -2,8 +2,11 @@
 // hides, the pitch, duration and deflection limit buttons, the caption by NDS edition, and which
 // changes invalidate the selection.
 #include "SettingsFixtures.h"
+#include "app/Form1.h"
+#include "app/Form15.h"
 #include "app/GuardHold.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

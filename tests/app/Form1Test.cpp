@@ -1,6 +1,10 @@
 // The criteria form as it first appears: its defaults, what each box lets the user type, the tab
 // order, the refused comma, and what its activation shows.
+#include "app/Form1.h"
+
+#include "app/Form13.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

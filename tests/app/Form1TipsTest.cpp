@@ -1,7 +1,11 @@
 // The quick tips of the criteria form: each button's exact text and its box, the two labels that
 // answer a double click, the diagram windows, and that no tip changes an entry or the selection.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form16.h"
+#include "report/Form9.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,8 @@
 // Unbalancing the live loads of an overhanging beam and putting them back: the loads, the buttons'
 // captions and colours, the messages, and the checks that refuse the button.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

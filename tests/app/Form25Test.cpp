@@ -1,6 +1,11 @@
 // The calculator as a user works it from the criteria form's "Calculator" entry: the four operations
 // worked by hand in decimal, the refusals, the panels' look, Close and the Insert key.
+#include "app/Form25.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,10 @@
 // focus, File > New keeping its few entries, and opening the file manager.
 #include "app/FormHelpers.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

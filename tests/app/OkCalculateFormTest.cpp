@@ -3,9 +3,17 @@
 // the progress window's repaints, the refusals of the entry checks with the focus on the box to mend,
 // the adjusted load boxes, and the guards released afterwards.
 #include "app/BeamCriteriaSnapshot.h"
+#include "app/Form1.h"
+#include "app/Form25.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/core/Number.h"
 #include "platform/headless/Driver.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 #include <cmath>
 #include <functional>

@@ -1,8 +1,12 @@
 // Start-up with the settings file: an empty file, a complete record, refused files and the check box
 // rules, seen as a user sees them on the forms.
+#include "app/Form1.h"
+#include "app/Form13.h"
 #include "app/FormHelpers.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form7.h"
 #include "tests/app/SettingsFixtures.h"
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The hyperlink label on its form: presses of each button, the host's say in GoToURL, the pointer,
 // the tool tip, the label's size, the stored properties and a shell that cannot be called.
 #include "app/Program.h"
+#include "app/UrlLinkForm.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,10 @@
 // The steel column selection form driven from the criteria form: the proposals, a pick, the column
 // report of the worked example (50,000 lb, 12 ft, K 1.00) and the refusals of a typed size.
+#include "columns/Form10.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

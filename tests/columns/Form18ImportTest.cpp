@@ -1,6 +1,9 @@
 // The reaction import of the column criteria form: the beam's support reactions, single or doubled,
 // become the column's load, with the beam's load duration.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
+#include "columns/Form18.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

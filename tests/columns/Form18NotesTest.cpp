@@ -1,5 +1,7 @@
 // The quick tips of the column criteria form: each button shows its note and changes nothing.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,16 @@
 // The column criteria form driven as a user does: opening from the criteria form, the species
 // preselection and value lookup, the entry checks, the cycles and the refusals of "OK Calculate".
+#include "columns/Form18.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form20.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
+#include "report/Form21.h"
+#include "report/RecordState.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,11 @@
 // The wood column data record from the selection form on: the fill of a post, the built-up lines, and
 // the record commands while the fill is incomplete.
+#include "columns/Form19.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
+#include "columns/Form20.h"
 #include "platform/core/Number.h"
 #include "platform/headless/Driver.h"
 

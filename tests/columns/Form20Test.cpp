@@ -1,7 +1,16 @@
 // The wood column selection form from "OK Calculate" on: the quick picks by column type, a pick and its
 // report, the refusals of typed sizes and the record availability.
+#include "columns/Form20.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
+#include "report/RecordState.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,16 @@
 // The steel column data record from the selection form on: the fill of the worked example, the Goto
 // menus, the save command's flags and leaving the columns.
+#include "columns/Form23.h"
+
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/Program.h"
+#include "columns/ColumnState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
 #include "platform/headless/Driver.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,9 @@
 // fixture made by hand from the layout, save-load-save keeps every byte, the refusals change nothing,
 // the notes question, and a failed save keeps the old file.
 #include "StudFixture.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form18.h"
 #include "columns/StudColumnRecord.h"
 
 #include <unistd.h>

@@ -2,7 +2,9 @@
 // stud frame made visible as the dormant load command does, then filled as a user types.
 #pragma once
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
 #include "platform/headless/Driver.h"
 
 #include <fstream>

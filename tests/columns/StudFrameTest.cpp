@@ -2,6 +2,9 @@
 // check, zero rule and comma refusal, the spacing and repetitive-use chain, zone copying, the spinner and
 // the species list.
 #include "StudFixture.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form18.h"
 
 namespace
 {

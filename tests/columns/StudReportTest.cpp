@@ -1,6 +1,11 @@
 // "OK Calculate" and "Report" of the stud frame as a user runs them, and the stud wall data record they
 // open: entry steps, statuses, every filled cell, its commands, and what the column form does to them.
 #include "StudFixture.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form28.h"
+#include "columns/StudCheck.h"
+#include "report/Form7.h"
 
 namespace
 {

@@ -3,6 +3,10 @@
 #include "files/BeamCriteriaFile.h"
 
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form7.h"
 
 namespace filetest
 {

@@ -5,7 +5,10 @@
 
 #include "../report/RecordFixture.h"
 #include "FileFixtures.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "files/BeamDataRecordSlots.h"
+#include "report/Form7.h"
 
 namespace filetest
 {

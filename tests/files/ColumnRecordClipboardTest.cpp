@@ -2,7 +2,14 @@
 // value-unit cells, and a failing clipboard that shows only the error.
 #include "files/ColumnRecordClipboard.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,16 @@
 #include "files/ColumnRecordFile.h"
 
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
+#include "files/RecordFile.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <optional>
 

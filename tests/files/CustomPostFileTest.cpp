@@ -3,6 +3,10 @@
 #include "files/CustomPostFile.h"
 
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "columns/Form18.h"
+#include "platform/forms/Runtime.h"
+#include "scl/Form2.h"
 
 #include <optional>
 

@@ -3,6 +3,9 @@
 #include "files/CustomValuesFile.h"
 
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
 
 namespace filetest
 {

@@ -3,6 +3,10 @@
 #pragma once
 
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
 
 #include <sstream>
 #include <string>

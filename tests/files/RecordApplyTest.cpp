@@ -2,11 +2,23 @@
 // shared values, with no dialog and no file.
 #include "FileFixtures.h"
 #include "app/DefaultSettingsRecord.h"
+#include "app/Form1.h"
+#include "app/Form13.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
 #include "files/BeamCriteriaFile.h"
 #include "files/BeamDataRecordFile.h"
 #include "files/ColumnRecordFile.h"
 #include "files/CustomPostFile.h"
 #include "files/CustomValuesFile.h"
+#include "files/RecordFile.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
+#include "scl/Form2.h"
 
 namespace filetest
 {

@@ -5,13 +5,24 @@
 // changed refusal aborts. Built and run by scripts/fuzz.sh, seeded with the files tests
 // write to tests/data/files.
 #include "FormSnapshots.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
 #include "files/BeamCriteriaFile.h"
 #include "files/BeamDataRecordFile.h"
 #include "files/ColumnRecordFile.h"
 #include "files/CustomPostFile.h"
 #include "files/CustomValuesFile.h"
+#include "files/RecordFile.h"
 #include "files/RecordKinds.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
+#include "scl/Form2.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,6 +2,8 @@
 // selection reset that the criteria writer holds off while it saves.
 #include "FileFixtures.h"
 #include "app/ClearSelection.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
 #include "files/RecordFile.h"
 #include "notch/FormNotchwise.h"
 

@@ -1,7 +1,15 @@
 // The steel column record file: a save against a record built by hand from the field table, a hand-made
 // record loaded into the form and saved again byte for byte, and the refusals.
 #include "FileFixtures.h"
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form23.h"
 #include "files/ColumnRecordFile.h"
+#include "files/RecordFile.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <optional>
 

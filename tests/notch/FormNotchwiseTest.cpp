@@ -1,5 +1,10 @@
 // The notch form as the user meets it: opening it from the criteria form under each edition, the member
 // and notch choices with their rows, pictures and captions, the exits, New Notch and the help texts.
+#include "app/Form1.h"
+#include "app/Form12.h"
+#include "notch/NotchValues.h"
+#include "notch/NotchwisePrintForm.h"
+#include "notch/StdSizesForm.h"
 #include "tests/notch/NotchFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 // "OK Calculate" as the user runs it: the report of each notch type against hand derivations of the NDS
 // notched-member equations, the status texts, the entry checks, and the mended false successes.
+#include "notch/NotchValues.h"
+#include "platform/forms/Runtime.h"
 #include "tests/notch/NotchFixtures.h"
 
 #include <gtest/gtest.h>

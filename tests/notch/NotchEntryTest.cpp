@@ -1,6 +1,8 @@
 // The notch form's entry boxes and factor controls as the user types and clicks: what each box accepts
 // and refuses, the comma key, the Fv unit and wet-use captions, the species and edition choices, the
 // pitch toggle, the rafter seat-cut tool and the status labels.
+#include "notch/NotchValues.h"
+#include "platform/forms/Runtime.h"
 #include "tests/notch/NotchFixtures.h"
 
 #include <functional>

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/DefaultSettingsRecord.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "notch/FormNotchwise.h"
 #include "platform/headless/Driver.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 // The notch printout as the user prints it: the refusal before a calculation, the page against its
 // expected display list, the origin on two paper sizes, the date fill, copies, orientation and Cancel.
+#include "notch/NotchwisePrintForm.h"
+#include "platform/forms/Runtime.h"
 #include "tests/notch/NotchFixtures.h"
 
 #include <algorithm>

@@ -2,6 +2,8 @@
 // trip, the older layout, and a refusal table in which nothing on the form or in NotchValues changes.
 #include "notch/NotchRecord.h"
 
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
 #include "tests/notch/NotchFixtures.h"
 
 #include <filesystem>

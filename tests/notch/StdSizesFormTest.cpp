@@ -1,5 +1,7 @@
 // The standard member sizes picker as the user opens it from the notch form: both frames, the net and
 // decimal equivalents, Insert and Cancel, and Insert into a box that can no longer take the focus.
+#include "notch/StdSizesForm.h"
+
 #include "notch/NotchTables.h"
 #include "tests/notch/NotchFixtures.h"
 

@@ -4,12 +4,19 @@
 // KORVANTA_SCREENSHOT_DIR set, each window is also saved there as a PNG to look at.
 #include "PdfWords.h"
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form10.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "columns/Form23.h"
 #include "files/ColumnRecordClipboard.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/CaptionFit.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form7.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,21 @@
 // The report form on the Qt host for each kind of member: the window shows the model's arrangement
 // (stepping buttons or Previous and Next, overhang columns and advice, the steel size labels). With
 // KORVANTA_SCREENSHOT_DIR set, each window is also saved there as a PNG to look at.
+#include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form5.h"
 #include "report/LoadReportForm.h"
-#include "QtTestSupport.h"
+#include "report/MemberTests.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
+#include "wood/Form3.h"
 
 #include <QApplication>
 #include <QImage>

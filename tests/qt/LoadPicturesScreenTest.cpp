@@ -6,6 +6,7 @@
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtConvert.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form16.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,10 @@
 // rendered with pdftoppm (poppler-utils), and looked at: one page, ink on the rules, the boxes and the
 // captions where the display list puts them.
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "notch/FormNotchwise.h"
+#include "notch/NotchValues.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/QtHost.h"

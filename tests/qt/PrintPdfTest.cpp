@@ -3,9 +3,14 @@
 // landed) and rendered with pdftoppm (ink at the rules and label boxes).
 #include "PdfWords.h"
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
 
 #include <QAbstractButton>
 #include <QApplication>

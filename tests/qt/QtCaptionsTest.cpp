@@ -1,6 +1,7 @@
 // No caption is clipped: every control of every form the program owns, measured in the font the Qt
 // host draws it with, fits the room its control gives it. Forms added later are walked too.
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"

@@ -1,6 +1,7 @@
 // The hyperlink label on the Qt host, offscreen: a left press on its widget reaches the control, and
 // the desktop opens the address through the handler registered for its scheme.
 #include "app/Program.h"
+#include "app/UrlLinkForm.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/QtHost.h"
 

@@ -4,10 +4,15 @@
 #include "app/Form1.h"
 #include "app/Form12.h"
 #include "app/Program.h"
+#include "beam/Form4.h"
 #include "notch/FormNotchwise.h"
+#include "notch/StdSizesForm.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"
+#include "report/Form17.h"
+#include "report/Form21.h"
+#include "report/Form9.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,7 +1,10 @@
 // The stud frame and the stud wall data record on the Qt host. The frame lies mostly below the column
 // form's edge as designed; for a look at it the test moves it into view. With KORVANTA_SCREENSHOT_DIR set,
 // the windows are saved there as PNGs.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "columns/Form18.h"
+#include "columns/Form28.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"

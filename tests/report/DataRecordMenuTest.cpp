@@ -2,6 +2,11 @@
 // composed, so that the user can go from the record to the criteria form and back, and after criteria
 // are loaded; dead after a change of the criteria and after leaving a record loaded from a file.
 #include "RecordFixture.h"
+#include "beam/BeamState.h"
+#include "report/Form5.h"
+#include "report/Form7.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 #include <optional>
 #include <string>

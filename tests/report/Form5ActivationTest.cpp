@@ -1,6 +1,15 @@
 // The report form's activation (step buttons by size and class, overall status, load and print),
 // "OK  Select Member", its menus, advice boxes and close box, as the user works them.
 #include "ReportFixture.h"
+#include "app/Form12.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "scl/Form2.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 namespace reporttest
 {

@@ -1,6 +1,11 @@
 // The report fill against hand-derived beams (sawn, NDS 1997 no-splits, W shape), and its status,
 // ratio and pattern rules at their boundaries.
 #include "ReportFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/MemberTests.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
 
 #include <cmath>
 

@@ -1,6 +1,8 @@
 // The lines under the report's grid: modifiers by options, the dead-load line, the deflection alerts,
 // the next-smaller note and the reaction lines, case by case.
 #include "ReportFixture.h"
+#include "beam/BeamState.h"
+#include "steel/SteelState.h"
 
 namespace reporttest
 {

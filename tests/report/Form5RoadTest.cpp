@@ -1,7 +1,13 @@
 // The report on the program's own road: criteria, "OK Calculate", a typed size and "OK Test" with the
 // real wood test, then a size step; the numbers against the hand-derived beam.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
+#include "wood/Form3.h"
 
 #include <gtest/gtest.h>
 

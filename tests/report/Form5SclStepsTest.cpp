@@ -1,6 +1,7 @@
 // The depth steps of SCL members against their product tables, row by row: the deepest depth that
 // refuses "Depth +", the shallowest that refuses "Depth -", and the breadth ends of "Depth -".
 #include "ReportFixture.h"
+#include "scl/Form2.h"
 
 namespace reporttest
 {

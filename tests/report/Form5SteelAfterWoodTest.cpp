@@ -1,7 +1,11 @@
 // A steel report after a wood one: its lines describe the steel member alone, whatever wood member was
 // tested before it.
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,9 @@
 // "Previous" and "Next" of a steel member: the walk through the steel selection form's quick picks
 // at both ends and with empty captions, a size typed by the user, and a check that stops.
 #include "ReportFixture.h"
+#include "beam/BeamState.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
 
 namespace reporttest
 {

@@ -1,6 +1,9 @@
 // The four size-step buttons as the user clicks them: the ladders of sawn, glu-lam, custom, round and
 // SCL members, the buttons each step leaves, and a test that does not complete.
 #include "ReportFixture.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 namespace reporttest
 {

@@ -1,6 +1,15 @@
 // The data record form's activation frame (readiness, Back menus, failure, automatic steps) and its
 // commands, driven through its menus and button as a user would.
 #include "RecordFixture.h"
+#include "app/Form1.h"
+#include "app/Form12.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form21.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
+#include "steel/Form22.h"
 
 namespace recordtest
 {
@@ -223,8 +232,9 @@ TEST_F(RecordTest, SaveAndCopyCommandsReachTheirRecordProcedures)
     driver.clearMessages();
     driver.menu(form6.MnuCopyClip);
     ASSERT_EQ(driver.messages().size(), 1u);
-    EXPECT_EQ(driver.messages()[0].text.rfind("Your Beam Data Record has been saved to the Windows Clipboard.", 0),
-              0u);
+    EXPECT_EQ(
+        driver.messages()[0].text.rfind("Your Beam Data Record has been saved to the Windows Clipboard.", 0),
+        0u);
 }
 
 TEST_F(RecordTest, ExitMenuAsksTheExitQuestion)

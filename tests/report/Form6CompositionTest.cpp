@@ -2,6 +2,9 @@
 // says for sawn, glu-lam, round, custom, SCL and steel members on simple, overhanging, multi-span and
 // hip beams. Expected figures are worked by hand from the statics in the fixture.
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "scl/Form2.h"
 
 #include <utility>
 #include <vector>

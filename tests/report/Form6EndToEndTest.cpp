@@ -1,6 +1,10 @@
 // The whole beam path as a user walks it: criteria, "OK Calculate", a size typed and tested on the wood
 // selection form, the report's "OK  Select Member", and the data record it opens.
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "report/Form5.h"
+#include "steel/Form22.h"
+#include "wood/Form3.h"
 
 namespace recordtest
 {

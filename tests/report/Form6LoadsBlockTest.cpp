@@ -1,6 +1,8 @@
 // The loads block of the data record: an overhanging beam's overhang rows follow the last filled
 // backspan row, never an earlier gap; the rest keeps its entry rows.
 #include "RecordFixture.h"
+#include "beam/BeamState.h"
+#include "report/Form7.h"
 
 #include <map>
 

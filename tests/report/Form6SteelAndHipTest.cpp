@@ -2,6 +2,10 @@
 // camber only for the member just calculated, the steel path leaves no wood banner, and the loads
 // listed are those the calculation analysed.
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form5.h"
+#include "steel/SteelState.h"
 
 namespace recordtest
 {

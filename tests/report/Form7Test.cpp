@@ -1,6 +1,18 @@
 // The report header form: which record it serves (the record type flags), its header boxes for each
 // record kind, the save, notes, close and back commands, the fonts check and the help buttons.
+#include "report/Form7.h"
+
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form20.h"
+#include "report/Form21.h"
+#include "report/Form24.h"
+#include "report/RecordState.h"
+#include "steel/Form22.h"
 
 namespace recordtest
 {

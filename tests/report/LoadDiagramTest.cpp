@@ -1,6 +1,15 @@
 // The load location diagram's geometry, the Load Diagram command's checks in their order (beep,
 // message, focus), the increasing load picture, the printout font window and the notes window.
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form11.h"
+#include "report/Form16.h"
+#include "report/Form17.h"
+#include "report/Form21.h"
+#include "report/Form24.h"
+#include "report/Form7.h"
+#include "report/Form9.h"
 
 #include <algorithm>
 #include <cmath>

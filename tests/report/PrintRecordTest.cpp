@@ -7,6 +7,17 @@
 // prints at x + (12240 - 9960) / 2 = x + 1140 and y + (15840 - 10425) / 8 = y + 676.875. Form11 is
 // 9300 x 4095 outside: x + 1470 and y + (15840 - 4095) / 8 + 2 x 4095 = y + 9658.125.
 #include "RecordFixture.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "columns/ColumnState.h"
+#include "columns/Form18.h"
+#include "columns/Form19.h"
+#include "columns/Form23.h"
+#include "columns/Form28.h"
+#include "report/Form11.h"
+#include "report/Form21.h"
+#include "report/Form7.h"
+#include "report/RecordState.h"
 
 #include <optional>
 

@@ -3,8 +3,12 @@
 // opens it. The cases set their own criteria and results before opening the record.
 #pragma once
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form6.h"
 
 #include <gtest/gtest.h>
 #include <string>

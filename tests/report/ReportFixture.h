@@ -2,9 +2,16 @@
 // results a real test leaves: the report is driven as the user meets it after a size test.
 #pragma once
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
+#include "beam/Form4.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
 #include "report/LoadReportForm.h"
+#include "report/MemberTests.h"
+#include "scl/Form2.h"
+#include "wood/Form3.h"
 
 #include <algorithm>
 #include <array>

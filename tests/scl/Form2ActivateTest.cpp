@@ -1,6 +1,10 @@
 // Activation of the custom values form for custom values and for SCL: the arrangement, the edition
 // label, the member classes a repetitive member may use, the current beam's line, the maker line and
 // the stored product, and the SCL quick pick.
+#include "app/Form1.h"
+#include "app/Form12.h"
+#include "app/SharedState.h"
+#include "beam/Form4.h"
 #include "platform/core/Number.h"
 #include "tests/scl/Form2Fixture.h"
 

@@ -1,7 +1,10 @@
 // "OK Calc" and "OK Test" of the custom values form as the user presses them: the checks in order with
 // message, beep and focus, the round timber, and the hand-over to the wood beam test, whose size factor
 // is checked against NDS Table 4A.
+#include "beam/BeamState.h"
+#include "report/Form5.h"
 #include "tests/scl/Form2Fixture.h"
+#include "wood/Form3.h"
 
 namespace
 {

@@ -1,5 +1,10 @@
 // The custom values form as the user types and chooses: the value boxes' checks, each member class's
 // layout, the timber shape, the laminations and the graded lumber interlocks.
+#include "app/Form1.h"
+#include "app/Form12.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form21.h"
 #include "tests/scl/Form2Fixture.h"
 
 namespace

@@ -2,8 +2,10 @@
 // for custom values or for SCL, as the user does it on the criteria form.
 #pragma once
 
+#include "app/Form1.h"
 #include "app/Program.h"
 #include "platform/headless/Driver.h"
+#include "scl/Form2.h"
 
 #include <gtest/gtest.h>
 #include <string>

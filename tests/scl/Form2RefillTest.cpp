@@ -1,6 +1,10 @@
 // Load and Print of a custom values criteria file: the custom values form fills itself from the record
 // and presses "OK Calc" and "OK Test"; a refusal, or a record that cannot say whether Southern Pine
 // values were used, hands the form to the user.
+#include "app/Form1.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "report/Form5.h"
 #include "tests/scl/Form2Fixture.h"
 
 namespace

@@ -1,5 +1,7 @@
 // The SCL road through the custom values form with the real SCL test: "OK Calc" searches the five
 // depth buttons, a pick goes to "OK Test", and only a test that ran through reaches the report.
+#include "app/Form12.h"
+#include "report/Form5.h"
 #include "scl/CustomValueTables.h"
 #include "tests/scl/Form2Fixture.h"
 

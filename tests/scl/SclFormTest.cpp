@@ -1,11 +1,16 @@
 // The SCL products on the custom values form, driven as a user does: the SCL group and "OK Calculate"
 // on the criteria form, a product chosen in the list, "Load" and "Save", a depth button pressed. The
 // two SCL files are checked byte by byte at their offsets.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/core/Record.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "scl/Form2.h"
 #include "scl/LVLEstimate.h"
 #include "scl/SCLRecords.h"
+#include "scl/SCLValueTable.h"
 
 #include <cmath>
 #include <cstring>

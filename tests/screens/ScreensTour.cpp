@@ -2,7 +2,9 @@
 // only a window manager shows (frames, allowed actions, titles, where a window comes back) and leaves
 // a screenshot of each state in the folder named by KORVANTA_SCREENS for a person to look at.
 #include "QtTestSupport.h"
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/Form4.h"
 #include "platform/forms/Runtime.h"
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtHost.h"

@@ -1,8 +1,18 @@
 // The steel selection form's "OK Test", quick-pick click, messages, menus and close box, and the two
 // faults of a kept form: quick picks left from an earlier beam, and a stepped size that fails.
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
+#include "platform/forms/Runtime.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
+#include "steel/Form22.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,9 +2,14 @@
 // family's activation (heading, sketch, format example, quick picks), the depth limit, paging, typed
 // designations, the status and bracing lines, the database and help messages, the menus and the
 // close box.
+#include "steel/Form22.h"
+
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
 #include "steel/SteelChecks.h"
+#include "steel/SteelState.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,8 +1,13 @@
 // An overhanging steel beam through the forms: the unbraced length of an unbraced cantilever when the
 // span box reads "Any", the support moment with the self weight over the whole overhang, and the
 // bracing line.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "steel/Form22.h"
+#include "steel/SteelState.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,13 @@
 // with the factors of NDS Table 4A and the closed forms of a uniformly loaded simple span.
 #include "wood/CalcWoodBeam.h"
 
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "wood/Form3.h"
 #include "wood/SizeMessages.h"
 
 #include <gtest/gtest.h>

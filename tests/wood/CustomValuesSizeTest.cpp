@@ -1,9 +1,14 @@
 // The size test with the user's own design values: the size and values typed on the custom values
 // form, the member class chosen there. The custom values form's own "OK Test" comes with that form; the
 // tests call the size test as it will.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
+#include "wood/Form3.h"
 #include "wood/QuickPickSearch.h"
 #include "wood/SizeMessages.h"
 

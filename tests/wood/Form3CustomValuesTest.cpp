@@ -2,11 +2,16 @@
 // the selection form and hides it again; in between the activation captions and searches the buttons of
 // the member class chosen on Form2. Each class is checked end to end (every caption passes the size
 // test and its next smaller depth fails), with the no-depths notice, the walk limit and the shear rule.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "scl/Form2.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/CustomQuickPicks.h"
 #include "wood/DepthWalk.h"
+#include "wood/Form3.h"
 
 #include <functional>
 #include <gtest/gtest.h>

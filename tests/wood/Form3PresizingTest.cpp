@@ -2,10 +2,15 @@
 // tested with the size test as the search left it. Each caption must pass the full check and its next
 // smaller depth must fail, for beams of each load type and option; a few captions are worked by hand.
 // Then a pressed button through "OK Test" to the report, and a refused entry.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
 #include "wood/CalcWoodBeam.h"
 #include "wood/DepthWalk.h"
+#include "wood/Form3.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -2,8 +2,17 @@
 // selection form shows (edition, loads, grade and combination labels, glu-lam widths, the notice, the
 // status line), its quick-pick buttons, "OK Test", the latch, the restored selection, load-and-print,
 // the menus and the help boxes.
+#include "wood/Form3.h"
+
+#include "app/Form1.h"
+#include "app/Form12.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
+#include "beam/BeamState.h"
 #include "platform/headless/Driver.h"
+#include "report/Form5.h"
+#include "report/Form6.h"
+#include "report/Form7.h"
 
 #include <array>
 #include <functional>

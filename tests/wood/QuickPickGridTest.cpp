@@ -3,8 +3,11 @@
 // and the NDS Supplement: S = b d^2 / 6 against 12 (M + w L^2 / 8) / Fb', with Fb' = Fb CF (Tables 4A
 // and 4D, Cd = Cr = 1, dry, braced) or Fb CV for glu-lam (Table 5A), and self weight w = 0.243 b d plf.
 // The loads are chosen so that bending governs: shear and deflection stay well inside their limits.
+#include "app/Form1.h"
 #include "app/Program.h"
+#include "app/SharedState.h"
 #include "platform/headless/Driver.h"
+#include "wood/Form3.h"
 
 #include <algorithm>
 #include <cmath>
