@@ -101,11 +101,10 @@ DecodedStudColumnRecord decodeStudColumnRecord(std::span<const std::uint8_t> byt
 {
     const files::RecordKindInfo& kind = files::recordKind(files::RecordKind::StudColumn);
     const platform::RecordView view(bytes, StudColumnRecordLength);
-    if (!files::startsWithMarker(kind, bytes)) {
-        return DecodedStudColumnRecord::refused(StudColumnRefusal::WrongKind, kind.wrongKindMessage);
-    }
-    if (bytes.size() < StudColumnRecordLength) {
-        return DecodedStudColumnRecord::refused(StudColumnRefusal::NotLoaded, kind.loadFailed);
+    if (const platform::RecordDecision first =
+            files::judgeMarkerAndLength(kind, bytes, StudColumnRecordLength);
+        !first.accepted()) {
+        return DecodedStudColumnRecord::refused(first);
     }
     DecodedStudColumnRecord result;
     platform::RecordSequenceNumberReader numbers{view};

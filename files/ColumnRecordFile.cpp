@@ -78,11 +78,9 @@ platform::DecodedRecord<Values> decodeColumn(std::span<const std::uint8_t> bytes
 {
     using Decoded = platform::DecodedRecord<Values>;
     const RecordKindInfo& info = recordKind(kind);
-    if (!startsWithMarker(info, bytes)) {
-        return Decoded::refused(platform::RecordRefusal::WrongKind, info.wrongKindMessage);
-    }
-    if (bytes.size() < info.length) {
-        return Decoded::refused(platform::RecordRefusal::NotLoaded, info.loadFailed);
+    if (const platform::RecordDecision first = judgeMarkerAndLength(info, bytes, info.length);
+        !first.accepted()) {
+        return Decoded::refused(first);
     }
     // The texts' room reserved once, as if every character were one byte: the captions fill the record
     // from the marker to the notes.

@@ -34,11 +34,9 @@ platform::DecodedRecord<CustomPostValues> decodeCustomPostValuesRecord(std::span
 {
     using Decoded = platform::DecodedRecord<CustomPostValues>;
     const RecordKindInfo& kind = recordKind(RecordKind::CustomPost);
-    if (!startsWithMarker(kind, bytes)) {
-        return Decoded::refused(platform::RecordRefusal::WrongKind, kind.wrongKindMessage);
-    }
-    if (bytes.size() < RecordLength) {
-        return Decoded::refused(platform::RecordRefusal::NotLoaded, kind.loadFailed);
+    if (const platform::RecordDecision first = judgeMarkerAndLength(kind, bytes, RecordLength);
+        !first.accepted()) {
+        return Decoded::refused(first);
     }
     const platform::RecordView view(bytes, RecordLength);
     Decoded result;

@@ -57,11 +57,9 @@ platform::DecodedRecord<CustomValues> decodeCustomValuesRecord(std::span<const s
 {
     using Decoded = platform::DecodedRecord<CustomValues>;
     const RecordKindInfo& kind = recordKind(RecordKind::CustomValues);
-    if (!startsWithMarker(kind, bytes)) {
-        return Decoded::refused(platform::RecordRefusal::WrongKind, kind.wrongKindMessage);
-    }
-    if (bytes.size() < RecordLength) {
-        return Decoded::refused(platform::RecordRefusal::NotLoaded, kind.loadFailed);
+    if (const platform::RecordDecision first = judgeMarkerAndLength(kind, bytes, RecordLength);
+        !first.accepted()) {
+        return Decoded::refused(first);
     }
     const platform::RecordView view(bytes, RecordLength);
     Decoded result;

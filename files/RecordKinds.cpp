@@ -177,4 +177,16 @@ bool startsWithMarker(const RecordKindInfo& info, std::span<const std::uint8_t> 
     return bytes.size() >= 2 && acceptsMarker(info, static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8)));
 }
 
+platform::RecordDecision judgeMarkerAndLength(const RecordKindInfo& info, std::span<const std::uint8_t> bytes,
+                                              std::size_t length)
+{
+    if (!startsWithMarker(info, bytes)) {
+        return {platform::RecordRefusal::WrongKind, info.wrongKindMessage};
+    }
+    if (bytes.size() < length) {
+        return {platform::RecordRefusal::NotLoaded, info.loadFailed};
+    }
+    return {};
+}
+
 } // namespace files

@@ -2,6 +2,8 @@
 // messages, in one table.
 #pragma once
 
+#include "platform/core/DecodedRecord.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -51,5 +53,9 @@ bool acceptsMarker(const RecordKindInfo& info, std::int16_t marker);
 // Whether a file's bytes begin with a whole marker the kind reads; a file without one is no record of
 // any kind.
 bool startsWithMarker(const RecordKindInfo& info, std::span<const std::uint8_t> bytes);
+// The first judgement of a one-layout kind: without a whole marker of the kind a file is another
+// kind's; shorter than the layout it is cut short. Accepted means only that the fields can be read.
+platform::RecordDecision judgeMarkerAndLength(const RecordKindInfo& info, std::span<const std::uint8_t> bytes,
+                                              std::size_t length);
 
 } // namespace files

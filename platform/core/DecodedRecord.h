@@ -32,6 +32,7 @@ template <class Values> struct DecodedRecord : RecordDecision
     Values values;
 
     static DecodedRecord refused(RecordRefusal why, std::string_view message) { return {{why, message}, {}}; }
+    static DecodedRecord refused(const RecordDecision& why) { return {why, {}}; }
 };
 
 } // namespace platform
