@@ -83,6 +83,22 @@ std::int16_t flag(bool on)
 
 // Writer steps 4 to 7 in their order: the spacing options are re-selected around the fields that
 // read them, and CriteriaSaveGuard keeps the selection meanwhile.
+// The spacing option the record names (the first of 16, 19.2, 24 and 12 in. set), else "No Spacing".
+void selectSpacing(app::Form1& f, const BeamCriteriaValues& v)
+{
+    if (v.spacing16 == -1) {
+        f.Ctr16.setValue(true);
+    } else if (v.spacing19 == -1) {
+        f.Ctr19.setValue(true);
+    } else if (v.spacing24 == -1) {
+        f.ctr24.setValue(true);
+    } else if (v.spacing12 == -1) {
+        f.Ctr12.setValue(true);
+    } else {
+        f.Ctr0.setValue(true);
+    }
+}
+
 BeamCriteriaValues criteriaFromForms(app::Program& p)
 {
     app::Form1& f = p.form1;
@@ -166,17 +182,7 @@ BeamCriteriaValues criteriaFromForms(app::Program& p)
     v.notes = s.ReportNotes;
 
     v.spacing12 = flag(f.Ctr12.value());
-    if (v.spacing16 == -1) {
-        f.Ctr16.setValue(true);
-    } else if (v.spacing19 == -1) {
-        f.Ctr19.setValue(true);
-    } else if (v.spacing24 == -1) {
-        f.ctr24.setValue(true);
-    } else if (v.spacing12 == -1) {
-        f.Ctr12.setValue(true);
-    } else {
-        f.Ctr0.setValue(true);
-    }
+    selectSpacing(f, v);
 
     // The custom values part is read from Form2 whether or not it was shown.
     scl::Form2& f2 = p.form2;
@@ -305,17 +311,7 @@ void applyBeamCriteria(app::Program& p, const BeamCriteriaValues& v)
     setCheck(f.Wet, v.wet);
     setCheck(f.Rep, v.repetitive);
     if (f.Rep.checked()) {
-        if (v.spacing16 == -1) {
-            f.Ctr16.setValue(true);
-        } else if (v.spacing19 == -1) {
-            f.Ctr19.setValue(true);
-        } else if (v.spacing24 == -1) {
-            f.ctr24.setValue(true);
-        } else if (v.spacing12 == -1) {
-            f.Ctr12.setValue(true);
-        } else {
-            f.Ctr0.setValue(true);
-        }
+        selectSpacing(f, v);
     }
     if (v.marker == CriteriaLayout11) {
         s.ChangeGuard = 0;
